@@ -1,1 +1,10 @@
-int main() { return 0; }
+#include "CourseTool.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("course-tool");
+    return CourseTool::Run(QCoreApplication::arguments());
+}

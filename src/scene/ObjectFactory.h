@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Family.h"
+
+#include <QString>
+
+class QObject;
+class QWidget;
+class TSkStract;
+
+// Creates the control of one scene object: of the class its family stands for, owned and placed
+// as that family is, with its component name, its events hooked to the interpreter.
+class ObjectFactory {
+public:
+    struct Created {
+        QObject* object = nullptr;
+        QWidget* container = nullptr;  // set when the object can hold other objects
+    };
+
+    explicit ObjectFactory(TSkStract& scene) : scene_(scene) {}
+
+    // Throws AppError (Component) when the name is not a valid or not a unique component name.
+    Created Create(Family family, QWidget* parent, const QString& name);
+
+private:
+    TSkStract& scene_;
+};

@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <optional>
 #include <zlib.h>
 
 using namespace ArchiveFormat;
@@ -55,12 +56,12 @@ struct RawArchive {
     std::vector<Entry> entries;
     QByteArray data;
     bool compressIndex = false;
-    qint64 folderCountOverride = -1;
+    std::optional<qint64> folderCount;  // written instead of the real count
 
     QByteArray Index() const
     {
         QByteArray index;
-        PutInt(index, folderCountOverride >= 0 ? folderCountOverride : qint64(folders.size()));
+        PutInt(index, folderCount.value_or(qint64(folders.size())));
         PutInt(index, qint64(entries.size()));
         PutInt(index, 0);
         PutInt(index, root);
@@ -199,8 +200,8 @@ TEST_F(ArchiveReaderTest, DamageRaisesAnErrorNamingTheArchive)
              b[12] = char(b[12] ^ 0x55);
              return b;
          }},
-        {"counts that do not fit", [&] { RawArchive raw = valid(); raw.folderCountOverride = 0x10000000; return raw.Bytes(); }},
-        {"negative count", [&] { RawArchive raw = valid(); raw.folderCountOverride = -1; return raw.Bytes(); }},
+        {"counts that do not fit", [&] { RawArchive raw = valid(); raw.folderCount = 0x10000000; return raw.Bytes(); }},
+        {"negative count", [&] { RawArchive raw = valid(); raw.folderCount = -1; return raw.Bytes(); }},
         {"root out of range", [&] { RawArchive raw = valid(); raw.root = 1; return raw.Bytes(); }},
         {"folder range outside the entries", [&] { RawArchive raw = valid(); raw.folders = {{0, 2}}; return raw.Bytes(); }},
         {"folder entry pointing nowhere", [&] {

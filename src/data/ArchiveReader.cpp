@@ -4,6 +4,7 @@
 #include "ArchiveFormat.h"
 #include "CodePage.h"
 #include "FileIO.h"
+#include "FileStamp.h"
 #include "PathUtils.h"
 
 #include <QtEndian>
@@ -51,18 +52,13 @@ QString DisplayName(const QByteArray& ansi)
 
 void ArchiveReader::Open(const QString& path)
 {
-    const QString native = FileSystemPath(path);
-    std::error_code error;
-    const std::filesystem::path fsPath(native.toStdU16String());
-    Stamp stamp{std::filesystem::file_size(fsPath, error), {}};
-    if (!error)
-        stamp.modified = std::filesystem::last_write_time(fsPath, error);
-    if (!error && IsOpen() && path == path_ && stamp == stamp_)
+    const auto [native, stamp] = Locate(path);
+    if (IsOpen() && path == path_ && stamp_.Unchanged(stamp))
         return;
 
     Close();
     file_.setFileName(native);
-    if (!file_.open(QIODevice::ReadOnly))
+    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         ThrowFileOpenError(path, file_.errorString());
     path_ = path;
     stamp_ = stamp;
@@ -72,6 +68,27 @@ void ArchiveReader::Open(const QString& path)
         Close();
         throw;
     }
+}
+
+bool ArchiveReader::OpenIfPresent(const QString& path)
+{
+    const FileStamp stamp = Locate(path).second;
+    if (!stamp.Exists() || stamp.IsFolder())
+        return false;
+    Open(path);
+    return true;
+}
+
+std::pair<QString, FileStamp> ArchiveReader::Locate(const QString& path)
+{
+    // The name as written first: the file-system lookup without regard to case costs more.
+    QString native = QString(path).replace(u'\\', u'/');
+    FileStamp stamp(native);
+    if (!stamp.Exists()) {
+        native = FileSystemPath(path);
+        stamp = FileStamp(native);
+    }
+    return {native, stamp};
 }
 
 void ArchiveReader::Close()

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "FileStamp.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QHash>
 #include <QString>
-#include <cstdint>
-#include <filesystem>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // Reader of the data archive. One archive is open at a time for the whole program (see the free
@@ -14,7 +15,8 @@
 // naming the archive (and the member, for member data). Nothing is ever read outside a buffer.
 //
 // The parsed index is kept while the archive file's path, size and modification time stay the
-// same, so a lookup does not inflate the index again; results are the same as reading it anew.
+// same (see FileStamp), so a lookup does not inflate the index again; results are the same as
+// reading it anew.
 class ArchiveReader {
 public:
     struct Folder {
@@ -32,6 +34,8 @@ public:
     // Opens the archive (always re-checking the file); throws AppError when it cannot be opened or
     // its index is damaged. After a failure no archive is open.
     void Open(const QString& path);
+    // Opens the archive when a file of that path exists; false (and nothing changed) when not.
+    bool OpenIfPresent(const QString& path);
     void Close();
     bool IsOpen() const { return file_.isOpen(); }
 
@@ -50,12 +54,8 @@ public:
     qint64 IndexSize() const { return indexSize_; }
 
 private:
-    struct Stamp {
-        std::uintmax_t size = 0;
-        std::filesystem::file_time_type modified;
-        bool operator==(const Stamp&) const = default;
-    };
-
+    // The path in the file system and its current stamp.
+    static std::pair<QString, FileStamp> Locate(const QString& path);
     void ReadIndex();
     void ParseIndex(const QByteArray& index);
     void BuildLookup();
@@ -64,7 +64,7 @@ private:
 
     QFile file_;
     QString path_;
-    Stamp stamp_;
+    FileStamp stamp_;
     qint64 fileSize_ = 0;
     qint64 dataBase_ = 0;
     qint64 indexSize_ = 0;

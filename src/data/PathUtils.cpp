@@ -1,6 +1,7 @@
 #include "PathUtils.h"
 
 #include "AppError.h"
+#include "FileStamp.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -12,6 +13,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QHash>
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -55,39 +58,98 @@ QString ParentFolder(const QString& folder)
     return cut < 0 ? folder : inner.left(cut + 1);
 }
 
-// The entry of `folder` whose name equals `name` without regard to case.
-std::optional<QString> EntryNamed(const QString& folder, const QString& name)
+// One entry of a folder as the lookups below need it.
+struct DiskEntry {
+    QString name;
+    bool isFile = false;
+};
+
+// Listings of the folders that names were looked up in, each kept while its folder's stamp
+// shows no change (a folder gains or loses entries only with a new modification time). A name
+// is found by its exact spelling first, else without regard to case (the first in name order).
+class FolderListings {
+public:
+    struct Lookup {
+        bool folderExists = false;
+        std::optional<DiskEntry> entry;
+    };
+
+    // The entry of `folder` ("" is the current folder) for `name`.
+    Lookup Find(const QString& folder, const QString& name)
+    {
+        const QString path = folder.isEmpty() ? QStringLiteral(".") : folder;
+        const FileStamp now(path);
+        if (!now.IsFolder())
+            return {};
+        Listing& listing = listings_[path];
+        if (!listing.stamp.Unchanged(now))
+            listing = List(path, now);
+        if (auto exact = listing.exact.constFind(name); exact != listing.exact.constEnd())
+            return {true, *exact};
+        const auto folded = listing.folded.constFind(name.toCaseFolded());
+        return {true, folded == listing.folded.constEnd() ? std::nullopt : std::optional<DiskEntry>(*folded)};
+    }
+
+private:
+    struct Listing {
+        FileStamp stamp;
+        QHash<QString, DiskEntry> exact;
+        QHash<QString, DiskEntry> folded;
+    };
+
+    Listing List(const QString& path, const FileStamp& stamp)
+    {
+        if (listings_.size() > kMaxListings)
+            listings_.clear();
+        Listing listing{stamp, {}, {}};
+        const QFileInfoList entries = QDir(path).entryInfoList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        for (const QFileInfo& entry : entries) {
+            const DiskEntry found{entry.fileName(), entry.isFile()};
+            listing.exact.insert(found.name, found);
+            const QString key = found.name.toCaseFolded();
+            if (!listing.folded.contains(key))
+                listing.folded.insert(key, found);
+        }
+        return listing;
+    }
+
+    static constexpr qsizetype kMaxListings = 256;
+    QHash<QString, Listing> listings_;
+};
+
+FolderListings& Listings()
 {
-    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
-    const QStringList entries =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& entry : entries)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
-    return std::nullopt;
+    static FolderListings listings;
+    return listings;
 }
 
-// Replaces each component of a "/"-separated path that does not exist as written by the entry
-// that matches it without regard to case. From the first component that matches nothing on,
-// the rest is kept as written.
-QString MatchOnDisk(const QString& path)
+// Resolves a "/"-separated path component by component against the folder listings: each
+// component is taken as written when it exists so, else as the entry that matches it without
+// regard to case. From the first component that matches nothing on, the rest is kept as
+// written. `found` tells whether the whole path exists, and whether it is a file.
+struct Resolved {
+    QString path;
+    std::optional<DiskEntry> found;
+};
+
+Resolved Resolve(const QString& path)
 {
-    const QStringList parts = path.split(u'/');
-    QString result;
-    bool onDisk = true;
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        QString part = parts[i];
-        const bool lookUp = onDisk && !part.isEmpty() && part != u"." && part != u"..";
-        if (lookUp && !QFileInfo::exists(result + part)) {
-            const std::optional<QString> entry = EntryNamed(result, part);
-            onDisk = entry.has_value();
-            part = entry.value_or(part);
-        }
-        result += part;
-        if (i + 1 < parts.size())
-            result += u'/';
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const QString name = path.mid(slash + 1);
+    QString folder = slash < 0 ? QString() : slash == 0 ? QStringLiteral("/") : path.left(slash);
+    const bool special = name.isEmpty() || name == u"." || name == u"..";
+    FolderListings::Lookup lookup = Listings().Find(folder, name);
+    if (!lookup.folderExists && slash > 0) {
+        // The folder is not there as written: find it without regard to case first.
+        const Resolved parent = Resolve(folder);
+        folder = parent.path;
+        const bool isFolder = parent.found && !parent.found->isFile;
+        lookup = isFolder ? Listings().Find(folder, name) : FolderListings::Lookup{};
     }
-    return result;
+    const std::optional<DiskEntry> entry = special ? std::nullopt : lookup.entry;
+    const QString separator = folder.isEmpty() || folder.endsWith(u'/') ? QString() : QStringLiteral("/");
+    return {folder + separator + (entry ? entry->name : name), entry};
 }
 
 QString WithSlashes(const QString& name)
@@ -137,7 +199,7 @@ QString MemberName(const QString& path)
 
 QString LongPathName(const QString& path)
 {
-    return MatchOnDisk(QDir::cleanPath(QDir::current().absoluteFilePath(WithSlashes(path))));
+    return Resolve(QDir::cleanPath(QDir::current().absoluteFilePath(WithSlashes(path)))).path;
 }
 
 QString AddBackslash(const QString& text)
@@ -200,10 +262,11 @@ void ShellOpen(const QString& file, const QString& parameters, const QString& /*
 
 QString FileSystemPath(const QString& name)
 {
-    return MatchOnDisk(WithSlashes(name));
+    return Resolve(WithSlashes(name)).path;
 }
 
 bool FileExists(const QString& name)
 {
-    return QFileInfo(FileSystemPath(name)).isFile();
+    const std::optional<DiskEntry> found = Resolve(WithSlashes(name)).found;
+    return found && found->isFile;
 }

@@ -16,11 +16,7 @@ const QString kArchiveName = QStringLiteral("interface.dat");
 // Opens the program's archive when there is one; false when the course has none.
 bool OpenCourseArchive()
 {
-    const QString archive = ProgramPath(kArchiveName);
-    if (!FileExists(archive))
-        return false;
-    OpenArchive(archive);
-    return true;
+    return Archive().OpenIfPresent(ProgramPath(kArchiveName));
 }
 
 // The extension with its dot, lower-cased: the text from the last "." after the last separator.

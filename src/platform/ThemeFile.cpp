@@ -1,9 +1,8 @@
 #include "ThemeFile.h"
 
 #include "CodePage.h"
-#include "PathUtils.h"
+#include "ResourceLoader.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -32,7 +31,7 @@ QString StyleSheetFrom(const QByteArray& bytes)
 ThemeFile::ThemeFile(const QString& path)
     : path_(path)
 {
-    QFile file(FileSystemPath(path));
-    if (file.open(QIODevice::ReadOnly))
-        styleSheet_ = StyleSheetFrom(file.readAll());
+    // Read like every other course file, so a theme may also live in the data archive.
+    if (ResourceExists(path))
+        styleSheet_ = StyleSheetFrom(GetData(path));
 }

@@ -3,7 +3,8 @@
 #include <QString>
 
 // A theme file: a Qt style sheet in text, UTF-8 (with or without a byte-order mark) or else
-// Windows-1251, read once by its Windows-style path. A file that cannot be read, is empty, or is
+// Windows-1251, read once by its Windows-style path (a loose file, else the data archive's
+// member of that name). A file that cannot be read, is empty, or is
 // not text (a foreign binary skin) gives no theme, without any message, so the default look stays.
 class ThemeFile {
 public:

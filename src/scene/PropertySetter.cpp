@@ -96,6 +96,18 @@ void PropertySetter::ApplyCommonKeys(QWidget* control, const QString& name, cons
     }
 }
 
+void PropertySetter::ApplyFormSkin(TSkForm* form, const QString& value)
+{
+    const QString file = PickItem(value, 1);
+    if (scene_.Skins().RegisterFile(ProgramPath(file))) {
+        if (const ThemeFile* link = scene_.Skins().FindLink(file))
+            form->Skin()->SetThemeLink(link->StyleSheet());
+    }
+    const QString themeObject = PickItem(value, 2);
+    if (!themeObject.isEmpty())
+        form->Skin()->SetThemeObject(themeObject);
+}
+
 bool PropertySetter::HasKeyTable(const QString& type) const
 {
     return type == QLatin1String("form") || FamilyOfType(type).has_value();
@@ -153,6 +165,8 @@ void PropertySetter::ApplyFormKey(TSkForm* form, const QString& key, const QStri
     } else if (key == QLatin1String("hide_caption")) {
         if (ParseBool(value, true))
             skin->SetBorderStyle(SkinForm::BorderStyle::None);
+    } else if (key == QLatin1String("skin")) {
+        ApplyFormSkin(form, value);
     } else if (key == QLatin1String("ico")) {
         QApplication::setWindowIcon(QIcon(FileSystemPath(ProgramPath(value))));
     }

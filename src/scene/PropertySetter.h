@@ -21,6 +21,7 @@ public:
 private:
     void ApplyCommonKeys(QWidget* control, const QString& name, const QStringList& keys);
     void ApplyFormKey(TSkForm* form, const QString& key, const QString& value);
+    void ApplyFormSkin(TSkForm* form, const QString& value);
     bool HasKeyTable(const QString& type) const;
 
     TSkStract& scene_;

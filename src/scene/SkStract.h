@@ -5,6 +5,7 @@
 #include "HintHook.h"
 #include "IniFile.h"
 #include "ObjectRegistry.h"
+#include "SkSkin.h"
 
 #include <QImage>
 #include <QPointer>
@@ -54,6 +55,7 @@ public:
     const IniFile& Ini() const { return ini_; }
     const ObjectRegistry& Registry() const { return registry_; }
     const QString& TempFile() const { return tempFile_; }
+    TSkSkin& Skins() { return skins_; }
     int PageIndex() const { return pageIndex_; }
     QWidget* Page() const;
 
@@ -98,6 +100,7 @@ private:
     QString formName_;
     int pageIndex_ = 0;
     QStringList leftOver_;
+    TSkSkin skins_;
     std::unique_ptr<QWidget> splash_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HelpAction.h"
+#include "Notebook.h"
 #include "SkHotKey.h"
 #include "ValueParsers.h"
 
@@ -9,7 +10,6 @@
 #include <QWidget>
 #include <functional>
 
-class Notebook;
 class QMenu;
 class SkinForm;
 

@@ -50,6 +50,7 @@ public:
     // the anchors keep.
     void SetAnchors(Anchors anchors);
 
+    const Constraints& GetConstraints() const { return constraints_; }
     void SetConstraints(const Constraints& constraints);
 
     // Moves and sizes the control (within its constraints) and makes the result the reference

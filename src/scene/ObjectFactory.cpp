@@ -2,18 +2,28 @@
 
 #include "ComponentNames.h"
 #include "PlaceholderControl.h"
+#include "SkButton.h"
+#include "SkCheckBox.h"
+#include "SkComboBox.h"
+#include "SkEditBox.h"
 #include "SkForm.h"
+#include "SkLabel.h"
+#include "SkListBox.h"
+#include "SkPanel.h"
+#include "SkPic.h"
+#include "SkProgressBar.h"
+#include "SkRadioButton.h"
+#include "SkScrollBox.h"
+#include "SkSpeedButton.h"
+#include "SkSpinEdit.h"
+#include "SkSplitter.h"
 #include "SkStract.h"
+#include "SkTrackBar.h"
+#include "ThemeObject.h"
 
 #include <QMenu>
 
 namespace {
-
-bool IsContainer(Family family)
-{
-    return family == Family::Panel || family == Family::ParentPanel || family == Family::Flash
-        || family == Family::ScrollBox;
-}
 
 // Menus and media players belong to the window; every other control to its parent.
 bool IsOwnedByWindow(Family family)
@@ -21,15 +31,21 @@ bool IsOwnedByWindow(Family family)
     return family == Family::PopMenu || family == Family::Media;
 }
 
-QObject* NewControl(Family family, QWidget* parent, TSkForm* window)
+// Controls that start with the theme's "default" object.
+bool TakesDefaultTheme(Family family)
 {
     switch (family) {
-    case Family::PopMenu:
-        return new QMenu(window);
-    case Family::Media:
-        return new QObject(window);
+    case Family::Button:
+    case Family::SpButton:
+    case Family::Panel:
+    case Family::Split:
+    case Family::Label:
+    case Family::TrackBar:
+    case Family::ListBox:
+    case Family::ScrollBox:
+        return true;
     default:
-        return new PlaceholderControl(FamilyTypeName(family), parent);
+        return false;
     }
 }
 
@@ -37,12 +53,81 @@ QObject* NewControl(Family family, QWidget* parent, TSkForm* window)
 
 ObjectFactory::Created ObjectFactory::Create(Family family, QWidget* parent, const QString& name)
 {
-    TSkForm* window = scene_.Form();
-    ComponentNames::Claim(IsOwnedByWindow(family) ? static_cast<QObject*>(window) : parent, name);
-    QObject* object = NewControl(family, parent, window);
-    object->setObjectName(name);
-    auto* widget = qobject_cast<QWidget*>(object);
+    ComponentNames::Claim(IsOwnedByWindow(family) ? static_cast<QObject*>(scene_.Form()) : parent, name);
+    Created created = NewControl(family, parent);
+    created.object->setObjectName(name);
+    auto* widget = qobject_cast<QWidget*>(created.object);
+    if (widget && TakesDefaultTheme(family))
+        SetThemeObject(widget, QStringLiteral("default"));
     if (widget && !IsOwnedByWindow(family))
         widget->show();
-    return {object, IsContainer(family) ? widget : nullptr};
+    return created;
+}
+
+ObjectFactory::Created ObjectFactory::NewControl(Family family, QWidget* parent)
+{
+    switch (family) {
+    case Family::Button:
+        return Clickable(new TSkButton(parent), &TSkButton::clicked);
+    case Family::SpButton:
+        return Clickable(new TSkSpeedButton(parent), &TSkSpeedButton::clicked);
+    case Family::Panel: {
+        auto* panel = new TSkPanel(parent);
+        Clickable(panel, &TSkPanel::doubleClicked);
+        return {panel, panel};
+    }
+    case Family::Split:
+        return {new TSkSplitter(parent)};
+    case Family::Label:
+        return {new TSkLabel(parent)};
+    case Family::TrackBar:
+        return {new TSkTrackBar(parent)};
+    case Family::ListBox:
+        return Clickable(new TSkListBox(parent), &TSkListBox::entryClicked);
+    case Family::EditBox:
+        return EditBox(parent);
+    case Family::CheckBox:
+        return Clickable(new TSkCheckBox(parent), &TSkCheckBox::toggled);
+    case Family::RButton:
+        return {new TSkRadioButton(parent)};
+    case Family::ProgressBar:
+        return {new TSkProgressBar(parent)};
+    case Family::ComboBox:
+        return Clickable(new TSkComboBox(parent), &TSkComboBox::valueChosen);
+    case Family::SpinEdit:
+        return {new TSkSpinEdit(parent)};
+    case Family::ScrollBox: {
+        auto* box = new TSkScrollBox(parent);
+        return {box, box->ContentWidget()};
+    }
+    case Family::Pic:
+        return {new TSkPic(parent)};
+    case Family::PopMenu:
+        return {new QMenu(scene_.Form())};
+    case Family::Media:
+        return {new QObject(scene_.Form())};
+    case Family::ParentPanel:
+    case Family::Flash: {
+        auto* container = new PlaceholderControl(FamilyTypeName(family), parent);
+        return {container, container};
+    }
+    default:
+        return {new PlaceholderControl(FamilyTypeName(family), parent)};
+    }
+}
+
+ObjectFactory::Created ObjectFactory::EditBox(QWidget* parent)
+{
+    auto* edit = new TSkEditBox(parent);
+    QObject::connect(edit, &TSkEditBox::keyDown, edit, [scene = &scene_, edit](int key, Qt::KeyboardModifiers) {
+        scene->ControlKeyDown(edit, key);
+    });
+    return {edit};
+}
+
+template <typename Control, typename Signal>
+ObjectFactory::Created ObjectFactory::Clickable(Control* control, Signal signal)
+{
+    QObject::connect(control, signal, control, [scene = &scene_, control] { scene->ControlClick(control); });
+    return {control};
 }

@@ -23,5 +23,11 @@ public:
     Created Create(Family family, QWidget* parent, const QString& name);
 
 private:
+    Created NewControl(Family family, QWidget* parent);
+    Created EditBox(QWidget* parent);
+    // Hooks the control's click (or change) signal to the scene's click handling.
+    template <typename Control, typename Signal>
+    Created Clickable(Control* control, Signal signal);
+
     TSkStract& scene_;
 };

@@ -1,12 +1,16 @@
 #include "PropertySetter.h"
 
 #include "ControlGeometry.h"
+#include "AppError.h"
 #include "CursorTable.h"
+#include "DragHook.h"
+#include "FontSpec.h"
 #include "Family.h"
 #include "NumberText.h"
 #include "PathUtils.h"
 #include "SkForm.h"
 #include "SkStract.h"
+#include "SimpleControlKeys.h"
 #include "SkinForm.h"
 #include "TextUtils.h"
 #include "Ui.h"
@@ -38,6 +42,21 @@ int CursorNumber(const QString& text)
     return StrToInt(text);
 }
 
+// Controls that drag the window by their background while the window moves by its body.
+QIcon LoadIcon(const QString& name)
+{
+    const QImage picture(FileSystemPath(ProgramPath(name)));
+    if (picture.isNull())
+        throw AppError(AppError::Kind::DamagedData, QStringLiteral("Icon image is not valid"));
+    return QIcon(QPixmap::fromImage(picture));
+}
+
+bool IsDraggedByItsBody(const QString& type)
+{
+    static const QStringList types = {"panel", "parent_panel", "label", "gif", "pic"};
+    return types.contains(type);
+}
+
 void SetHintColors(const QString& key, const QString& value)
 {
     QPalette palette = QToolTip::palette();
@@ -59,12 +78,18 @@ void PropertySetter::SetProperty(QObject* control, const QString& name, const QS
     const ControlGeometry::Anchors remembered = geometry ? geometry->GetAnchors() : ControlGeometry::Anchors();
     if (widget)
         ApplyCommonKeys(widget, name, keys);
+    if (widget && scene_.Form()->Moving && IsDraggedByItsBody(lowerType))
+        DragHook::Bind(widget, scene_.Form());
     if (!HasKeyTable(lowerType)) {
         Ui::Instance().Message(QString::fromUtf8("SetProperty. Объект ") + name + QString::fromUtf8(" имеет неизвестный тип ")
                                + lowerType);
     } else if (auto* form = qobject_cast<TSkForm*>(control); form && lowerType == QLatin1String("form")) {
         for (const QString& key : keys)
             ApplyFormKey(form, key.toLower(), scene_.Ini().ReadString(name, key));
+    } else if (widget) {
+        SimpleControlKeys controlKeys(scene_);
+        for (const QString& key : keys)
+            controlKeys.Apply(widget, lowerType, key.toLower(), scene_.Ini().ReadString(name, key));
     }
     if (geometry && remembered && !geometry->GetAnchors())
         geometry->SetAnchors(remembered);
@@ -167,7 +192,9 @@ void PropertySetter::ApplyFormKey(TSkForm* form, const QString& key, const QStri
             skin->SetBorderStyle(SkinForm::BorderStyle::None);
     } else if (key == QLatin1String("skin")) {
         ApplyFormSkin(form, value);
+    } else if (key == QLatin1String("message_font")) {
+        ParseFontSpec(form->MessageFont, form->MessageFontColor, value);
     } else if (key == QLatin1String("ico")) {
-        QApplication::setWindowIcon(QIcon(FileSystemPath(ProgramPath(value))));
+        QApplication::setWindowIcon(LoadIcon(value));
     }
 }

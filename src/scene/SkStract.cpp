@@ -1,6 +1,7 @@
 #include "SkStract.h"
 
 #include "AppError.h"
+#include "ClickAction.h"
 #include "ComponentNames.h"
 #include "CursorTable.h"
 #include "FileIO.h"
@@ -11,6 +12,7 @@
 #include "PathUtils.h"
 #include "PropertySetter.h"
 #include "ResourceLoader.h"
+#include "SkEditBox.h"
 #include "SkForm.h"
 #include "SkinForm.h"
 #include "TextUtils.h"
@@ -278,6 +280,19 @@ void TSkStract::DispatchAction(const RHelpAction& action)
 {
     if (OnUnknownAction && !action.Action.isEmpty())
         OnUnknownAction(action);
+}
+
+void TSkStract::ControlClick(QObject* sender)
+{
+    if (const std::optional<RHelpAction> action = ClickAction(*this, sender))
+        DispatchAction(*action);
+}
+
+void TSkStract::ControlKeyDown(QObject* sender, int key)
+{
+    auto* edit = qobject_cast<TSkEditBox*>(sender);
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    RunActionString(edit && enter ? edit->ActionText : QString());
 }
 
 void TSkStract::RunActionString(const QString& action)

@@ -39,6 +39,10 @@ public:
     QObject* FindInFamily(const QString& name, Family family) const;
 
     void DispatchAction(const RHelpAction& action);
+    // A click on a control (or a change of its value) sends the control's action.
+    void ControlClick(QObject* sender);
+    // Enter in an edit box sends its action text; the key goes on to the box as usual.
+    void ControlKeyDown(QObject* sender, int key);
     void RunActionString(const QString& action);
 
     void ShowSplash(const QString& name);

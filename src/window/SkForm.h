@@ -62,6 +62,7 @@ public:
     std::function<void(const RHelpAction&)> OnAction;
     std::function<void(int width, int height)> OnSizeChanged;
     QFont MessageFont;
+    QColor MessageFontColor;
     QString MaxButtons;
     QString NormalButtons;
     TColor PageColor = 0;

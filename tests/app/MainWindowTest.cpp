@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, DumpListsEveryObjectInCreationOrder)
     EXPECT_EQ(player.exitCode(), 0);
     const QStringList lines = QString::fromUtf8(player.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 5) << lines.join('\n').toStdString();
-    EXPECT_EQ(lines[0], "p\tpanel\tPlaceholderControl\t-\t0\t5,6,70,80\t1\t1\t");
+    EXPECT_EQ(lines[0], "p\tpanel\tTSkPanel\t-\t0\t5,6,70,80\t1\t1\t");
     EXPECT_TRUE(lines[1].startsWith("b\tbutton\t")) << lines[1].toStdString();
     EXPECT_TRUE(lines[1].contains("\tp\t0\t"));
     EXPECT_EQ(lines[2], "leftover lost");

@@ -56,6 +56,8 @@ ObjectFactory::Created ObjectFactory::Create(Family family, QWidget* parent, con
     ComponentNames::Claim(IsOwnedByWindow(family) ? static_cast<QObject*>(scene_.Form()) : parent, name);
     Created created = NewControl(family, parent);
     created.object->setObjectName(name);
+    if (auto* box = qobject_cast<TSkCheckBox*>(created.object))
+        box->setText(name);  // until a "caption" key replaces it
     auto* widget = qobject_cast<QWidget*>(created.object);
     if (widget && TakesDefaultTheme(family))
         SetThemeObject(widget, QStringLiteral("default"));

@@ -1,0 +1,5 @@
+#include "SkButton.h"
+
+TSkButton::TSkButton(QWidget* parent) : QPushButton(parent)
+{
+}

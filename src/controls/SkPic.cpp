@@ -1,0 +1,5 @@
+#include "SkPic.h"
+
+TSkPic::TSkPic(QWidget* parent) : QFrame(parent)
+{
+}

@@ -1,0 +1,5 @@
+#include "SkRadioButton.h"
+
+TSkRadioButton::TSkRadioButton(QWidget* parent) : QRadioButton(parent)
+{
+}

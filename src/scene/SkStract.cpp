@@ -159,6 +159,7 @@ void TSkStract::MenuPass(QList<Entry>& entries)
 
 void TSkStract::ControlPass(QList<Entry>& entries)
 {
+    form_->LayOutPages();
     qsizetype p = 0;
     qsizetype examinedWithoutProgress = 0;
     while (!entries.isEmpty() && examinedWithoutProgress < entries.size()) {

@@ -109,6 +109,20 @@ Notebook* TSkForm::CreatePages()
     return pages_;
 }
 
+void TSkForm::LayOutPages()
+{
+    if (!pages_)
+        return;
+    QWidgetList chain;
+    for (QWidget* widget = pages_; widget && widget != this; widget = widget->parentWidget())
+        chain.prepend(widget);
+    chain.prepend(this);
+    for (QWidget* widget : chain) {
+        if (QLayout* layout = widget->layout())
+            layout->setGeometry(widget->rect());
+    }
+}
+
 void TSkForm::ReleaseScenes()
 {
     if (auto handler = std::exchange(onReleaseScenes_, {}))

@@ -43,6 +43,11 @@ public:
     QWidget* ClientArea() const;
     QMenu* SystemMenu() const { return systemMenu_; }
 
+    // Gives the page book's pages the size the window's layouts give them now, also while the
+    // window is hidden (Qt lays hidden windows out only when they are shown), so that scenes
+    // place and anchor their controls against the real page size while they load.
+    void LayOutPages();
+
     // The page book; absent until the first scene is loaded.
     Notebook* Pages() const { return pages_; }
     Notebook* CreatePages();

@@ -4,6 +4,7 @@
 #include "DialogUi.h"
 #include "ErrorGuard.h"
 #include "PathUtils.h"
+#include "ProgramExit.h"
 #include "SceneDump.h"
 #include "SkStract.h"
 #include "Ui.h"
@@ -50,6 +51,8 @@ void Print(const QString& text)
 void RunActions(TfrmMain& window, const QStringList& actions)
 {
     for (const QString& action : actions) {
+        if (ProgramExit::Quitting())
+            return;
         GuardedCall([&] {
             if (TSkStract* scene = window.ActiveScene())
                 scene->RunActionString(action);
@@ -92,9 +95,17 @@ int RunPlayer(const QStringList& arguments)
     else
         Ui::Install(std::make_unique<DialogUi>());
 
-    TfrmMain window;
-    GuardedCall([&] { window.FormCreate(); });
-    window.show();
-    RunActions(window, options.actions);
-    return batch ? Report(window, options) : QApplication::exec();
+    int status = 0;
+    {
+        TfrmMain window;
+        GuardedCall([&] { window.FormCreate(); });
+        window.show();
+        RunActions(window, options.actions);
+        if (batch)
+            status = Report(window, options);
+        else if (!ProgramExit::Quitting())  // an action may have ended the program already
+            status = QApplication::exec();
+    }  // the window takes its scenes down here
+    ProgramExit::FinishRestart();
+    return status;
 }

@@ -15,7 +15,6 @@ TfrmMain::TfrmMain(QWidget* owner) : TSkForm(owner)
     WindowDefaults::Apply(*this, QSize(775, 513));
     SetClientSize(QSize(775, 513));
     WindowDefaults::CentreOnScreen(*this);
-    SetOnReleaseScenes([this] { DestroyScenes(); });
 }
 
 TfrmMain::~TfrmMain()

@@ -1,6 +1,7 @@
 #include "ObjectFactory.h"
 
 #include "ComponentNames.h"
+#include "ErrorGuard.h"
 #include "PlaceholderControl.h"
 #include "SkButton.h"
 #include "SkCheckBox.h"
@@ -122,7 +123,7 @@ ObjectFactory::Created ObjectFactory::EditBox(QWidget* parent)
 {
     auto* edit = new TSkEditBox(parent);
     QObject::connect(edit, &TSkEditBox::keyDown, edit, [scene = &scene_, edit](int key, Qt::KeyboardModifiers) {
-        scene->ControlKeyDown(edit, key);
+        GuardedCall([&] { scene->ControlKeyDown(edit, key); });
     });
     return {edit};
 }
@@ -130,6 +131,9 @@ ObjectFactory::Created ObjectFactory::EditBox(QWidget* parent)
 template <typename Control, typename Signal>
 ObjectFactory::Created ObjectFactory::Clickable(Control* control, Signal signal)
 {
-    QObject::connect(control, signal, control, [scene = &scene_, control] { scene->ControlClick(control); });
+    // Errors of the action end here, in the slot: they must not unwind through Qt's signal code.
+    QObject::connect(control, signal, control, [scene = &scene_, control] {
+        GuardedCall([&] { scene->ControlClick(control); });
+    });
     return {control};
 }

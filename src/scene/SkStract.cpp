@@ -1,5 +1,6 @@
 #include "SkStract.h"
 
+#include "ActionCatalogue.h"
 #include "AppError.h"
 #include "ClickAction.h"
 #include "ComponentNames.h"
@@ -10,8 +11,10 @@
 #include "Notebook.h"
 #include "ObjectFactory.h"
 #include "PathUtils.h"
+#include "ProgramExit.h"
 #include "PropertySetter.h"
 #include "ResourceLoader.h"
+#include "SkCommand.h"
 #include "SkEditBox.h"
 #include "SkForm.h"
 #include "SkinForm.h"
@@ -277,10 +280,30 @@ QObject* TSkStract::FindInFamily(const QString& name, Family family) const
     return object;
 }
 
-void TSkStract::DispatchAction(const RHelpAction& action)
+void TSkStract::DispatchAction(const RHelpAction& record)
 {
-    if (OnUnknownAction && !action.Action.isEmpty())
-        OnUnknownAction(action);
+    // Each call works on its own copy and parse: commands may open modal windows whose own
+    // actions come back here before this call ends.
+    const RHelpAction incoming = record;
+    const TSkCommand parsed(incoming.Action);
+    const std::weak_ptr<TSkStract*> alive = self_;
+    const FileChooser chooseFile = [](const QString& filter) { return Ui::Instance().OpenFile(filter); };
+    for (int i = 0; i < parsed.Count(); ++i) {
+        const RCommand& command = parsed.Commands()[size_t(i)];
+        const QString arg0 = GetArg(command.Args, 0, chooseFile);
+        const QString arg1 = GetArg(command.Args, 1, chooseFile);
+        if (ActionCatalogue::Run(*this, command, arg0, arg1, incoming) == ActionCatalogue::Outcome::Done) {
+            if (ProgramExit::Quitting() || alive.expired())
+                return;
+            continue;
+        }
+        if (!OnUnknownAction)
+            continue;
+        const QString handOver = parsed.CommandText(i) + (command.Rest.isEmpty() ? QString() : "//" + command.Rest);
+        const auto handler = OnUnknownAction;  // the owner may replace it while it runs
+        handler(RHelpAction{handOver, incoming.Height, incoming.X, incoming.Y});
+        return;
+    }
 }
 
 void TSkStract::ControlClick(QObject* sender)

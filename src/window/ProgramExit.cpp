@@ -1,36 +1,31 @@
 #include "ProgramExit.h"
 
-#include "SkForm.h"
-
-#include <QApplication>
+#include <QCoreApplication>
 #include <QProcess>
+#include <QStringList>
 
 namespace {
 
-std::function<void()>& Launcher()
+struct State {
+    bool quitting = false;
+    bool restart = false;
+    std::function<void()> launcher;
+};
+
+State& TheState()
 {
-    static std::function<void()> launcher;
-    return launcher;
+    static State state;
+    return state;
 }
 
 void StartNewCopy()
 {
-    if (Launcher()) {
-        Launcher()();
+    if (TheState().launcher) {
+        TheState().launcher();
         return;
     }
     const QStringList arguments = QCoreApplication::arguments();
     QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments.mid(1));
-}
-
-// Windows opened later (modal scene windows) go first: their scenes may refer to the main one.
-void ReleaseAllScenes()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-        if (auto* form = qobject_cast<TSkForm*>(*it))
-            form->ReleaseScenes();
-    }
 }
 
 }  // namespace
@@ -39,20 +34,37 @@ namespace ProgramExit {
 
 void Quit()
 {
-    ReleaseAllScenes();
+    TheState().quitting = true;
     QCoreApplication::exit(0);
 }
 
 void Restart()
 {
-    ReleaseAllScenes();
-    StartNewCopy();
-    QCoreApplication::exit(0);
+    TheState().restart = true;
+    Quit();
+}
+
+bool Quitting()
+{
+    return TheState().quitting;
+}
+
+void FinishRestart()
+{
+    if (TheState().restart)
+        StartNewCopy();
+    TheState().restart = false;
 }
 
 void SetLauncher(std::function<void()> launcher)
 {
-    Launcher() = std::move(launcher);
+    TheState().launcher = std::move(launcher);
+}
+
+void Cancel()
+{
+    TheState().quitting = false;
+    TheState().restart = false;
 }
 
 }  // namespace ProgramExit

@@ -1,5 +1,6 @@
 #include "SkForm.h"
 
+#include "ErrorGuard.h"
 #include "Notebook.h"
 #include "ProgramExit.h"
 #include "ShortCut.h"
@@ -34,7 +35,7 @@ TSkForm::TSkForm(QWidget* owner)
     qApp->installEventFilter(this);  // key preview: the window sees keys before its controls
     skin_->SetButtons(SkinForm::Close | SkinForm::SystemMenu | SkinForm::Minimize | SkinForm::Maximize);
     skin_->SetSystemMenu(systemMenu_);
-    skin_->SetOnHelp([this](QPoint cursor) { HandleHelpButton(cursor); });
+    skin_->SetOnHelp([this](QPoint cursor) { GuardedCall([&] { HandleHelpButton(cursor); }); });
     WindowDefaults::CentreOnScreen(*this);
 }
 
@@ -123,12 +124,6 @@ void TSkForm::LayOutPages()
     }
 }
 
-void TSkForm::ReleaseScenes()
-{
-    if (auto handler = std::exchange(onReleaseScenes_, {}))
-        handler();
-}
-
 void TSkForm::HandleKeyDown(const QKeyEvent& event)
 {
     if (hotKeys_.Count() > 0 && OnAction) {
@@ -158,7 +153,7 @@ bool TSkForm::eventFilter(QObject* watched, QEvent* event)
     auto* widget = static_cast<QWidget*>(watched);
     QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
     if (widget == first && widget->window() == this)
-        HandleKeyDown(static_cast<const QKeyEvent&>(*event));
+        GuardedCall([&] { HandleKeyDown(static_cast<const QKeyEvent&>(*event)); });
     return false;  // the focused control still gets the key
 }
 

@@ -52,11 +52,6 @@ public:
     Notebook* Pages() const { return pages_; }
     Notebook* CreatePages();
 
-    // Called before the program ends or restarts, so the window's owner can take its scenes down
-    // (saving what they save and deleting their temporary files) while everything still exists.
-    void SetOnReleaseScenes(std::function<void()> handler) { onReleaseScenes_ = std::move(handler); }
-    void ReleaseScenes();
-
     bool EscClose = false;
     bool Moving = false;
     QString StructName;
@@ -87,5 +82,4 @@ private:
     SkinForm* skin_;
     QMenu* systemMenu_;
     QPointer<Notebook> pages_;
-    std::function<void()> onReleaseScenes_;
 };

@@ -18,6 +18,26 @@ using Kind = ScriptedUi::Kind;
 const char* const kMainScene = "[main]\ntype=form\ncaption=Chooser\n[choose]\ntype=button\n";
 const char* const kShowScene = "[show]\ntype=form\n[movie]\ntype=flash\n[play]\ntype=sp_button\nmaster=movie\n";
 
+struct PlayerRun {
+    int status;
+    QString out;
+    QString err;
+};
+
+// The player as authors run it, in a process of its own.
+PlayerRun RunPlayer(const QStringList& arguments)
+{
+    QProcess player;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    player.setProcessEnvironment(environment);
+    player.start(COURSE_PLAYER_EXE, arguments);
+    if (!player.waitForFinished(60000))
+        return {-1, {}, "timed out"};
+    return {player.exitCode(), QString::fromUtf8(player.readAllStandardOutput()),
+            QString::fromUtf8(player.readAllStandardError())};
+}
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void WriteScene(const QString& name, const char* text)
@@ -105,14 +125,9 @@ TEST_F(MainWindowTest, DumpListsEveryObjectInCreationOrder)
     WriteScene("struct_main.txt", "[main]\ntype=form\n[b]\ntype=button\nmaster=p\n[p]\ntype=panel\nleft=5\ntop=6\n"
                                   "width=70\nheight=80\n[lost]\ntype=label\nmaster=nowhere\n");
     WriteScene("struct_show.txt", kShowScene);
-    QProcess player;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    player.setProcessEnvironment(environment);
-    player.start(COURSE_PLAYER_EXE, {course.path(), "--dump"});
-    ASSERT_TRUE(player.waitForFinished(60000));
-    EXPECT_EQ(player.exitCode(), 0);
-    const QStringList lines = QString::fromUtf8(player.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    const PlayerRun run = RunPlayer({course.path(), "--dump"});
+    EXPECT_EQ(run.status, 0);
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 5) << lines.join('\n').toStdString();
     EXPECT_EQ(lines[0], "p\tpanel\tTSkPanel\t-\t0\t5,6,70,80\t1\t1\t");
     EXPECT_TRUE(lines[1].startsWith("b\tbutton\t")) << lines[1].toStdString();
@@ -123,17 +138,20 @@ TEST_F(MainWindowTest, DumpListsEveryObjectInCreationOrder)
     EXPECT_TRUE(lines[4].contains("\tmovie\t1\t"));
 }
 
+TEST_F(MainWindowTest, ActionsRunBeforeTheDump)
+{
+    WriteScene("struct_main.txt", "[main]\ntype=form\n[panel1]\ntype=panel\n");
+    WriteScene("struct_show.txt", kShowScene);
+    const QString dump = RunPlayer({course.path(), "--action", "visible*panel1*0", "--dump"}).out;
+    EXPECT_TRUE(dump.startsWith("panel1\tpanel\tTSkPanel\t-\t0\t")) << dump.toStdString();
+    EXPECT_TRUE(dump.section('\n', 0, 0).endsWith("\t0\t1\t")) << "hidden, enabled: " << dump.toStdString();
+}
+
 TEST_F(MainWindowTest, BatchRunsReportErrorsOnOneLineAndStillFinish)
 {
-    QProcess player;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    player.setProcessEnvironment(environment);
-    player.start(COURSE_PLAYER_EXE, {course.path(), "--dump"});
-    ASSERT_TRUE(player.waitForFinished(60000));
-    EXPECT_EQ(player.exitCode(), 0);
-    EXPECT_TRUE(QString::fromUtf8(player.readAllStandardError())
-                    .contains(QString::fromUtf8("error: GetData. Не найден файл: struct_main.txt\n")));
+    const PlayerRun run = RunPlayer({course.path(), "--dump"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.err.contains(QString::fromUtf8("error: GetData. Не найден файл: struct_main.txt\n")));
 }
 
 }  // namespace

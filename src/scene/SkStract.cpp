@@ -15,7 +15,10 @@
 #include "PropertySetter.h"
 #include "ResourceLoader.h"
 #include "SkCommand.h"
+#include "SkComboBox.h"
 #include "SkEditBox.h"
+#include "SkPanel.h"
+#include "SkSpeedButton.h"
 #include "SkForm.h"
 #include "SkinForm.h"
 #include "TextUtils.h"
@@ -368,8 +371,33 @@ std::optional<HintHook::Hint> TSkStract::HandleShowHint(const HintHook::Request&
 
 void TSkStract::HandleWindowSize(int, int)
 {
-    // Panels that keep themselves centred follow the new size (the panel controls add this).
+    for (QObject* panel : registry_.Members(Family::Panel))
+        static_cast<TSkPanel*>(panel)->Recenter();
     form_->Skin()->ResumePainting();
+}
+
+TSkComboBox* TSkStract::FindComboByAction(const QString& name) const
+{
+    for (QObject* member : registry_.Members(Family::ComboBox)) {
+        auto* combo = static_cast<TSkComboBox*>(member);
+        QString rest = combo->ActionText;
+        if (SplitHead(rest, QStringLiteral("*")).compare(name, Qt::CaseInsensitive) == 0)
+            return combo;
+    }
+    return nullptr;
+}
+
+TSkSpeedButton* TSkStract::FindSpeedButtonByAction(const QString& name, const QString& rest) const
+{
+    for (QObject* member : registry_.Members(Family::SpButton)) {
+        auto* button = static_cast<TSkSpeedButton*>(member);
+        QString remainder = button->ActionText;
+        const QString head = SplitHead(remainder, QStringLiteral("*"));
+        if (head.compare(name, Qt::CaseInsensitive) == 0
+            && (rest.isEmpty() || remainder.compare(rest, Qt::CaseInsensitive) == 0))
+            return button;
+    }
+    return nullptr;
 }
 
 void TSkStract::HandleSkinResize()

@@ -15,7 +15,9 @@
 #include <utility>
 
 class QWidget;
+class TSkComboBox;
 class TSkForm;
+class TSkSpeedButton;
 
 // The scene interpreter: builds one scene of a window from its struct file, keeps every object it
 // created, routes the window's events to the scene while it is the active one, and takes the
@@ -37,6 +39,12 @@ public:
     // Lookups by object name, without regard to case; the first created wins. A miss is reported.
     QObject* GetControl(const QString& name) const;
     QObject* FindInFamily(const QString& name, Family family) const;
+
+    // The first combo box whose action template starts with `name` (before its first "*"), and
+    // the first speed button whose action does so and, when `rest` is given, continues with
+    // exactly `rest`; both without regard to case and without reporting a miss.
+    TSkComboBox* FindComboByAction(const QString& name) const;
+    TSkSpeedButton* FindSpeedButtonByAction(const QString& name, const QString& rest) const;
 
     void DispatchAction(const RHelpAction& action);
     // A click on a control (or a change of its value) sends the control's action.

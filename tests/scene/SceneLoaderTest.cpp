@@ -7,7 +7,9 @@
 #include "SkStract.h"
 #include "TempCourse.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -203,6 +205,37 @@ TEST_F(SceneLoaderTest, FormColourPaintsThePage)
 {
     const auto scene = Load("s.txt", "[main]\ntype=form\ncolor=#FF8000\n[b]\ntype=button\n");
     EXPECT_EQ(scene->Page()->palette().color(QPalette::Window), QColor(255, 128, 0));
+}
+
+}  // namespace
+
+namespace {
+
+QWidget* VisibleSplash()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && (window->windowFlags() & Qt::SplashScreen) == Qt::SplashScreen)
+            return window;
+    }
+    return nullptr;
+}
+
+TEST_F(SceneLoaderTest, SplashShowsWhileLoadingAndClosesAtTheEnd)
+{
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkBlue);
+    const QString bmp = course.filePath("splash.bmp");
+    ASSERT_TRUE(picture.save(bmp, "BMP"));
+    TSkStract scene(&form, "none.txt");
+    scene.ShowSplash("splash.bmp");
+    QWidget* splash = VisibleSplash();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_EQ(splash->size(), QSize(40, 30));
+    scene.CloseSplash();
+    EXPECT_EQ(VisibleSplash(), nullptr);
+
+    const auto loaded = Load("s.txt", "[main]\ntype=form\nsplash=splash.bmp\n[b]\ntype=button\n");
+    EXPECT_EQ(VisibleSplash(), nullptr) << "closed when the scene is built";
 }
 
 }  // namespace

@@ -221,3 +221,35 @@ TEST_F(SimpleControlKeysTest, ListBoxItemTooWideForItsBoxGetsItsTextAsHint)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SimpleControlKeysTest, ControlsAreFoundByTheActionTheyRun)
+{
+    const auto scene = Load(R"(
+[c1]
+type=combo_box
+action=zoom
+[c2]
+type=combo_box
+action=Page*insert
+[c3]
+type=combo_box
+action=page_size*insert
+[s1]
+type=sp_button
+action=orient*portrait
+[s2]
+type=sp_button
+action=ORIENT*Landscape
+)");
+    EXPECT_EQ(scene->FindComboByAction("PAGE_SIZE"), scene->Registry().Find("c3")) << "every combo box is examined";
+    EXPECT_EQ(scene->FindComboByAction("page"), scene->Registry().Find("c2"));
+    EXPECT_EQ(scene->FindComboByAction("none"), nullptr);
+    EXPECT_EQ(scene->FindSpeedButtonByAction("orient", ""), scene->Registry().Find("s1"));
+    EXPECT_EQ(scene->FindSpeedButtonByAction("orient", "landscape"), scene->Registry().Find("s2"));
+    EXPECT_EQ(scene->FindSpeedButtonByAction("orient", "upside"), nullptr);
+    EXPECT_TRUE(ui->Calls().empty()) << "these lookups report nothing";
+}
+
+}  // namespace

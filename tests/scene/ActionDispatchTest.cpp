@@ -13,6 +13,7 @@
 #include "SkPanel.h"
 #include "SkSpeedButton.h"
 #include "SkStract.h"
+#include "SceneTest.h"
 #include "TempCourse.h"
 
 #include <QDesktopServices>
@@ -44,34 +45,9 @@ TEST(SkCommand, ParsesNamesArgumentsAndRests)
     EXPECT_EQ(TSkCommand("click_but *ok").Commands()[0].Name, "click_but ") << "blanks belong to the name";
 }
 
-class ActionDispatchTest : public ::testing::Test {
+class ActionDispatchTest : public SceneTest {
 protected:
     ~ActionDispatchTest() override { ProgramExit::Cancel(); }
-
-    void Write(const QString& file, const char* text)
-    {
-        course.writeFile(file, CodePage::ToAnsi(QString::fromUtf8(text)));
-    }
-
-    std::unique_ptr<TSkStract> Load(const char* body)
-    {
-        Write("s.txt", (QByteArray("[main]\ntype=form\n") + body).constData());
-        auto scene = std::make_unique<TSkStract>(&form, "s.txt");
-        scene->LoadStruct();
-        scene->OnUnknownAction = [this](const RHelpAction& action) { handedOver << action.Action; };
-        return scene;
-    }
-
-    template <typename Control>
-    Control* Find(const TSkStract& scene, const char* name) const
-    {
-        return qobject_cast<Control*>(scene.Registry().Find(name));
-    }
-
-    TempCourse course;
-    ScopedScriptedUi ui;
-    TSkForm form;
-    QStringList handedOver;
 };
 
 TEST_F(ActionDispatchTest, UnknownCommandsGoToTheOwnerWithTheRawRest)
@@ -80,7 +56,7 @@ TEST_F(ActionDispatchTest, UnknownCommandsGoToTheOwnerWithTheRawRest)
     scene->RunActionString("test*a//lesson*1*2//html_go_top*html1//test*never");
     scene->RunActionString("Lesson*1**2");
     scene->RunActionString("CLICK_BUT*missing//nil");
-    EXPECT_EQ(handedOver, QStringList({"lesson*1*2//html_go_top*html1//test*never", "lesson*1*2"}));
+    EXPECT_EQ(actions, QStringList({"lesson*1*2//html_go_top*html1//test*never", "lesson*1*2"}));
     EXPECT_EQ(ui->Texts(Kind::Message), QStringList{"a*"});
     EXPECT_EQ(ui->Texts(Kind::ErrorBox), QStringList{QString::fromUtf8("Error. Не найден контрол: missing")});
 }
@@ -92,7 +68,7 @@ TEST_F(ActionDispatchTest, OpenFileArgumentsAskEvenForNilAndHandedOverCommands)
     scene->RunActionString("nil*OPEN_FILE(.BMP)//test*x*open_file(.txt)//mine*open_file(.gif)");
     EXPECT_EQ(ui->Texts(Kind::OpenFile), QStringList({"*.bmp", "*.txt", "*.gif"}));
     EXPECT_EQ(ui->Texts(Kind::Message), QStringList{"x*"}) << "a cancelled dialog gives an empty argument";
-    EXPECT_EQ(handedOver, QStringList{"mine*open_file(.gif)"});
+    EXPECT_EQ(actions, QStringList{"mine*open_file(.gif)"});
 }
 
 TEST_F(ActionDispatchTest, ConversionErrorEndsTheActionString)
@@ -138,7 +114,6 @@ action=k
 type=edit_box
 action=e*5
 )");
-    QStringList actions;
     RHelpAction buttonAction;
     scene->OnUnknownAction = [&](const RHelpAction& action) {
         actions << action.Action;
@@ -191,7 +166,7 @@ TEST_F(ActionDispatchTest, ClickButRunsTheButtonsWholeActionFirst)
     const auto scene = Load("[ok]\ntype=button\naction=test*ok//mine\n");
     scene->RunActionString("click_but*ok//test*second");
     EXPECT_EQ(ui->Texts(Kind::Message), QStringList({"ok*", "second*"}));
-    EXPECT_EQ(handedOver, QStringList{"mine"});
+    EXPECT_EQ(actions, QStringList{"mine"});
 }
 
 TEST_F(ActionDispatchTest, FormShowRunsAModalSceneAndReturnsItsResult)

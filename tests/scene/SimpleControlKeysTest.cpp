@@ -9,6 +9,7 @@
 #include "SkPanel.h"
 #include "SkSpeedButton.h"
 #include "SkStract.h"
+#include "SceneTest.h"
 #include "TempCourse.h"
 
 #include <QHelpEvent>
@@ -22,33 +23,7 @@ namespace {
 
 using Kind = ScriptedUi::Kind;
 
-class SimpleControlKeysTest : public ::testing::Test {
-protected:
-    void Write(const QString& file, const char* text)
-    {
-        course.writeFile(file, CodePage::ToAnsi(QString::fromUtf8(text)));
-    }
-
-    std::unique_ptr<TSkStract> Load(const char* body)
-    {
-        Write("s.txt", (QByteArray("[main]\ntype=form\n") + body).constData());
-        auto scene = std::make_unique<TSkStract>(&form, "s.txt");
-        scene->OnUnknownAction = [this](const RHelpAction& action) { actions << action.Action; };
-        scene->LoadStruct();
-        return scene;
-    }
-
-    template <typename Control>
-    Control* Find(const TSkStract& scene, const char* name) const
-    {
-        return qobject_cast<Control*>(scene.Registry().Find(name));
-    }
-
-    TempCourse course;
-    ScopedScriptedUi ui;
-    TSkForm form;
-    QStringList actions;
-};
+using SimpleControlKeysTest = SceneTest;
 
 TEST_F(SimpleControlKeysTest, KeysActInFileOrder)
 {

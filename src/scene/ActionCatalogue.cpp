@@ -7,6 +7,7 @@
 #include "SkButton.h"
 #include "SkCommand.h"
 #include "SkForm.h"
+#include "SkMedia.h"
 #include "SkPanel.h"
 #include "SkSpeedButton.h"
 #include "SkSplitter.h"
@@ -154,6 +155,15 @@ void SpeedButtonDown(const Call& call)
     button->DownMark = false;
 }
 
+// The media commands: each finds the media object and calls one operation of it.
+Command OnMedia(std::function<void(TSkMedia&, const Call&)> operation)
+{
+    return [operation](const Call& call) {
+        if (auto* media = call.Find<TSkMedia>(Family::Media))
+            operation(*media, call);
+    };
+}
+
 void SetHelpId(const Call& call)
 {
     call.scene.HelpId = call.arg0;
@@ -179,6 +189,10 @@ const QHash<QString, Command>& Commands()
         {"form_maxi", MaximizeForm},
         {"form_show", ShowForm},
         {"menu_show", ShowMenu},
+        {"media_load", OnMedia([](TSkMedia& media, const Call& call) { media.LoadFile(call.arg1); })},
+        {"media_pause", OnMedia([](TSkMedia& media, const Call&) { media.Pause(); })},
+        {"media_stop", OnMedia([](TSkMedia& media, const Call&) { media.Stop(); })},
+        {"media_play", OnMedia([](TSkMedia& media, const Call&) { media.Play(); })},
         {"run", Run},
         {"visible", SetVisible},
         {"enabled", SetEnabled},

@@ -8,8 +8,10 @@
 #include "SkComboBox.h"
 #include "SkEditBox.h"
 #include "SkForm.h"
+#include "SkGif.h"
 #include "SkLabel.h"
 #include "SkListBox.h"
+#include "SkMedia.h"
 #include "SkPanel.h"
 #include "SkPic.h"
 #include "SkProgressBar.h"
@@ -108,7 +110,9 @@ ObjectFactory::Created ObjectFactory::NewControl(Family family, QWidget* parent)
     case Family::PopMenu:
         return {new QMenu(scene_.Form())};
     case Family::Media:
-        return {new QObject(scene_.Form())};
+        return {new TSkMedia(scene_.Form(), parent)};
+    case Family::Gif:
+        return {new TSkGif(parent)};
     case Family::ParentPanel:
     case Family::Flash: {
         auto* container = new PlaceholderControl(FamilyTypeName(family), parent);

@@ -86,7 +86,7 @@ void PropertySetter::SetProperty(QObject* control, const QString& name, const QS
     } else if (auto* form = qobject_cast<TSkForm*>(control); form && lowerType == QLatin1String("form")) {
         for (const QString& key : keys)
             ApplyFormKey(form, key.toLower(), scene_.Ini().ReadString(name, key));
-    } else if (widget) {
+    } else {
         SimpleControlKeys controlKeys(scene_);
         for (const QString& key : keys)
             controlKeys.Apply(widget, lowerType, key.toLower(), scene_.Ini().ReadString(name, key));

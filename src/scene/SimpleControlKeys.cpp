@@ -9,13 +9,16 @@
 #include "SkButton.h"
 #include "SkCheckBox.h"
 #include "SkComboBox.h"
+#include "SkGif.h"
 #include "SkLabel.h"
 #include "SkListBox.h"
+#include "SkMedia.h"
 #include "SkPanel.h"
 #include "SkRadioButton.h"
 #include "SkSpeedButton.h"
 #include "SkSpinEdit.h"
 #include "SkStract.h"
+#include "SkTrackBar.h"
 #include "TextUtils.h"
 #include "ThemeObject.h"
 #include "ValueParsers.h"
@@ -27,7 +30,7 @@
 
 // What one key of one type does.
 struct SimpleControlKeys::Row {
-    std::function<void(TSkStract&, QWidget*, const QString&)> apply;
+    std::function<void(TSkStract&, QObject*, const QString&)> apply;
 };
 
 namespace {
@@ -36,20 +39,29 @@ using Row = SimpleControlKeys::Row;
 using Table = std::map<QString, Row>;
 
 template <typename Control>
-Control* As(QWidget* control)
+Control* As(QObject* control)
 {
     return qobject_cast<Control*>(control);
+}
+
+// A row for controls that are widgets (media players are not).
+Row OnWidget(std::function<void(TSkStract&, QWidget*, const QString&)> apply)
+{
+    return {[apply](TSkStract& scene, QObject* object, const QString& value) {
+        if (auto* control = qobject_cast<QWidget*>(object))
+            apply(scene, control, value);
+    }};
 }
 
 // Rows every table that has them shares.
 Row AnchorRow()
 {
-    return {[](TSkStract&, QWidget* control, const QString& value) { ApplyAnchor(control, value); }};
+    return OnWidget([](TSkStract&, QWidget* control, const QString& value) { ApplyAnchor(control, value); });
 }
 
 Row ActionRow()
 {
-    return {[](TSkStract&, QWidget* control, const QString& value) {
+    return {[](TSkStract&, QObject* control, const QString& value) {
         if (auto* bearing = dynamic_cast<ActionBearing*>(control))
             bearing->ActionText = value;
     }};
@@ -57,12 +69,12 @@ Row ActionRow()
 
 Row HintRow()
 {
-    return {[](TSkStract&, QWidget* control, const QString& value) { control->setToolTip(value); }};
+    return OnWidget([](TSkStract&, QWidget* control, const QString& value) { control->setToolTip(value); });
 }
 
 Row FontRow()
 {
-    return {[](TSkStract&, QWidget* control, const QString& value) { ApplyFontSpec(control, value); }};
+    return OnWidget([](TSkStract&, QWidget* control, const QString& value) { ApplyFontSpec(control, value); });
 }
 
 // A label that sizes itself to its caption.
@@ -76,48 +88,48 @@ void FitToCaption(QWidget* control)
 
 Row CaptionRow()
 {
-    return {[](TSkStract&, QWidget* control, const QString& value) {
+    return OnWidget([](TSkStract&, QWidget* control, const QString& value) {
         if (auto* panel = As<TSkPanel>(control))
             panel->SetCaption(value);
         else
             control->setProperty("text", value);
         FitToCaption(control);
-    }};
+    });
 }
 
 // A key the type accepts that has no effect here: Qt's push buttons cannot wrap their caption.
 Row IgnoredRow()
 {
-    return {[](TSkStract&, QWidget*, const QString&) {}};
+    return OnWidget([](TSkStract&, QWidget*, const QString&) {});
 }
 
 // 'object*file': item 1, when given, becomes the theme object.
 Row SkinRow()
 {
-    return {[](TSkStract&, QWidget* control, const QString& value) {
+    return OnWidget([](TSkStract&, QWidget* control, const QString& value) {
         const QString object = PickItem(value, 1);
         if (!object.isEmpty())
             SetThemeObject(control, object);
-    }};
+    });
 }
 
 // As SkinRow, and item 2 is registered with the window's skin holder; the control takes its
 // theme when this registered it first.
 Row LinkingSkinRow()
 {
-    return {[](TSkStract& scene, QWidget* control, const QString& value) {
+    return OnWidget([](TSkStract& scene, QWidget* control, const QString& value) {
         SkinRow().apply(scene, control, value);
         const QString file = PickItem(value, 2);
         if (!scene.Skins().RegisterFile(file))
             return;
         if (const ThemeFile* link = scene.Skins().FindLink(file))
             control->setStyleSheet(link->StyleSheet());
-    }};
+    });
 }
 
 Row TextAlignRow()
 {
-    return {[](TSkStract&, QWidget* control, const QString& value) {
+    return OnWidget([](TSkStract&, QWidget* control, const QString& value) {
         const Qt::Alignment alignment = ParseAlignment(value);
         if (auto* label = As<QLabel>(control)) {
             label->setAlignment(alignment | Qt::AlignVCenter);
@@ -125,52 +137,52 @@ Row TextAlignRow()
             const char* css = alignment & Qt::AlignLeft ? "left" : alignment & Qt::AlignRight ? "right" : "center";
             control->setStyleSheet(control->styleSheet() + QStringLiteral("text-align: %1;").arg(css));
         }
-    }};
+    });
 }
 
 Row TransparentRow()
 {
-    return {[](TSkStract&, QWidget* control, const QString& value) {
+    return OnWidget([](TSkStract&, QWidget* control, const QString& value) {
         const bool transparent = ParseBool(value, true);
         if (auto* button = As<QPushButton>(control))
             button->setFlat(transparent);
         else if (auto* tool = As<QToolButton>(control))
             tool->setAutoRaise(transparent);
-    }};
+    });
 }
 
 Row ConstraintRow(int ControlGeometry::Constraints::*limit)
 {
-    return {[limit](TSkStract&, QWidget* control, const QString& value) {
+    return OnWidget([limit](TSkStract&, QWidget* control, const QString& value) {
         ControlGeometry* geometry = ControlGeometry::Of(control);
         ControlGeometry::Constraints constraints = geometry->GetConstraints();
         constraints.*limit = StrToInt(value);
         geometry->SetConstraints(constraints);
-    }};
+    });
 }
 
 Row CheckRow()
 {
-    return {[](TSkStract&, QWidget* control, const QString& value) {
+    return OnWidget([](TSkStract&, QWidget* control, const QString& value) {
         if (auto* button = As<QAbstractButton>(control))
             button->setChecked(ParseBool(value, false));
-    }};
+    });
 }
 
 Row LoadRow()
 {
-    return {[](TSkStract&, QWidget* control, const QString& value) {
+    return OnWidget([](TSkStract&, QWidget* control, const QString& value) {
         if (auto* list = As<TSkListBox>(control))
             list->LoadEntryFile(value);
         else if (auto* combo = As<TSkComboBox>(control))
             combo->LoadEntryFile(value);
-    }};
+    });
 }
 
 template <typename Control>
 Row Typed(std::function<void(Control*, const QString&)> apply)
 {
-    return {[apply](TSkStract&, QWidget* control, const QString& value) {
+    return {[apply](TSkStract&, QObject* control, const QString& value) {
         if (auto* typed = As<Control>(control))
             apply(typed, value);
     }};
@@ -191,7 +203,7 @@ const std::map<QString, Table>& Tables()
           {"group", Typed<TSkSpeedButton>([](TSkSpeedButton* b, const QString& v) { b->SetGroupIndex(StrToInt(v)); })},
           {"down", Typed<TSkSpeedButton>([](TSkSpeedButton* b, const QString& v) { b->SetDown(ParseBool(v, false)); })},
           {"font", FontRow()},
-          {"menu", {[](TSkStract& scene, QWidget* control, const QString& value) {
+          {"menu", {[](TSkStract& scene, QObject* control, const QString& value) {
                // The arrow shows even when no menu of that name exists.
                if (auto* button = As<TSkSpeedButton>(control))
                    button->SetChevronMenu(qobject_cast<QMenu*>(scene.FindInFamily(value, Family::PopMenu)));
@@ -214,7 +226,7 @@ const std::map<QString, Table>& Tables()
          {{"url", Typed<TSkLabel>([](TSkLabel* l, const QString& v) { l->SetLinkLook(ParseBool(v, false)); })},
           {"anchor", AnchorRow()}, {"action", ActionRow()}, {"caption", CaptionRow()}, {"hint", HintRow()},
           {"font", FontRow()}, {"text_align", TextAlignRow()},
-          {"html_title", {[](TSkStract& scene, QWidget*, const QString& value) {
+          {"html_title", {[](TSkStract& scene, QObject*, const QString& value) {
                scene.FindInFamily(value, Family::Html);  // the HTML view links its title label itself
            }}},
           {"auto_size", Typed<TSkLabel>([](TSkLabel* l, const QString& v) {
@@ -249,6 +261,13 @@ const std::map<QString, Table>& Tables()
           {"skin", LinkingSkinRow()}}},
         {"scroll_box", {{"anchor", AnchorRow()}, {"skin", SkinRow()}}},
         {"pic", {{"anchor", AnchorRow()}, {"skin", SkinRow()}}},
+        {"gif", {{"anchor", AnchorRow()}, {"load", Typed<TSkGif>([](TSkGif* g, const QString& v) { g->LoadGif(v); })}}},
+        {"media",
+         {{"load", Typed<TSkMedia>([](TSkMedia* m, const QString& v) { m->LoadFile(ProgramFolder() + v); })},
+          {"track_bar", {[](TSkStract& scene, QObject* control, const QString& value) {
+               if (auto* media = As<TSkMedia>(control))
+                   media->BindTrackBar(qobject_cast<TSkTrackBar*>(scene.FindInFamily(value, Family::TrackBar)));
+           }}}}},
     };
     return tables;
 }
@@ -260,7 +279,7 @@ bool SimpleControlKeys::Has(const QString& type)
     return Tables().count(type) > 0;
 }
 
-void SimpleControlKeys::Apply(QWidget* control, const QString& type, const QString& key, const QString& value)
+void SimpleControlKeys::Apply(QObject* control, const QString& type, const QString& key, const QString& value)
 {
     const auto table = Tables().find(type);
     if (table == Tables().end())

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class QWidget;
+class QObject;
 class TSkStract;
 
 // The keys of the simple control types, applied in the type pass of property assignment. Each
@@ -15,7 +15,7 @@ public:
     static bool Has(const QString& type);
 
     // Carries out the key of the type's table, if it has one. Conversion errors travel out.
-    void Apply(QWidget* control, const QString& type, const QString& key, const QString& value);
+    void Apply(QObject* control, const QString& type, const QString& key, const QString& value);
 
     struct Row;
 

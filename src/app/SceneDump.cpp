@@ -1,6 +1,7 @@
 #include "SceneDump.h"
 
 #include "ObjectRegistry.h"
+#include "SkFlash.h"
 #include "SkStract.h"
 
 #include <QMenu>
@@ -36,6 +37,23 @@ QString TextOf(QObject* object)
     return {};
 }
 
+// A movie adds its name and frame to its line, then a line per variable the host set.
+QString FlashFields(QObject* object)
+{
+    auto* flash = qobject_cast<TSkFlash*>(object);
+    return flash ? QStringLiteral("\t%1\t%2").arg(flash->MovieName()).arg(flash->CurrentFrame()) : QString();
+}
+
+QString FlashVariables(QObject* object)
+{
+    QString lines;
+    if (auto* flash = qobject_cast<TSkFlash*>(object)) {
+        for (const auto& [name, value] : flash->VariablesSet())
+            lines += QStringLiteral("var %1 %2\n").arg(name, value);
+    }
+    return lines;
+}
+
 QString ObjectLine(const TSkStract& scene, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
@@ -49,7 +67,8 @@ QString ObjectLine(const TSkStract& scene, QObject* object)
                        widget && !widget->isHidden() ? QStringLiteral("1") : QStringLiteral("0"),
                        !widget || widget->isEnabled() ? QStringLiteral("1") : QStringLiteral("0"),
                        TextOf(object)}
-        .join('\t');
+               .join('\t')
+        + FlashFields(object);
 }
 
 }  // namespace
@@ -58,7 +77,7 @@ QString SceneDump(const TSkStract& scene)
 {
     QString dump;
     for (QObject* object : scene.Registry().Objects())
-        dump += ObjectLine(scene, object) + '\n';
+        dump += ObjectLine(scene, object) + '\n' + FlashVariables(object);
     for (const QString& name : scene.LeftOver())
         dump += QStringLiteral("leftover ") + name + '\n';
     return dump;

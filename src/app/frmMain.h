@@ -5,6 +5,7 @@
 #include <memory>
 
 class TfrmAbout;
+class TSkFlash;
 class TSkStract;
 
 // The main window: two scenes on one window, the chapter and lesson chooser from
@@ -22,6 +23,13 @@ public:
     // Builds the about box from "struct_about.txt" and shows it modally.
     void ShowAbout();
 
+    // The lesson commands the two scenes hand over: the chooser's and the lesson window's.
+    void HandleMainCommand(const RHelpAction& action);
+    void HandleShowCommand(const RHelpAction& action);
+    // Passes the current lesson to the frame movie and plays its movie.
+    void StartLesson();
+    void ResetLesson();
+
     TSkStract* MainScene() const { return mainScene_.get(); }
     TSkStract* ShowScene() const { return showScene_.get(); }
     // The scene whose page is visible.
@@ -37,6 +45,11 @@ protected:
 
 private:
     void DestroyScenes();
+    QString LessonKey() const;
+    TSkFlash* LessonFlash(const QString& name) const;
+    void FocusLesson() const;
+    void StepLesson(const QString& direction);
+    void RestartLesson();
 
     std::unique_ptr<TSkStract> mainScene_;
     std::unique_ptr<TSkStract> showScene_;

@@ -25,8 +25,13 @@ QStringList SplitLines(const QString& text)
 
 }  // namespace
 
+QStringList TextLines(const QByteArray& bytes)
+{
+    const QString text = CodePage::DecodeText(bytes);
+    return SplitLines(text.left(text.indexOf(QChar(0))));
+}
+
 QStringList ReadEntryLines(const QString& name)
 {
-    const QString text = CodePage::DecodeText(GetData(name));
-    return SplitLines(text.left(text.indexOf(QChar(0))));
+    return TextLines(GetData(name));
 }

@@ -8,3 +8,6 @@
 // adds no empty line, and a NUL character ends the text. Throws AppError when the resource
 // does not exist.
 QStringList ReadEntryLines(const QString& name);
+
+// The lines of a course text file's bytes, read the same way.
+QStringList TextLines(const QByteArray& bytes);

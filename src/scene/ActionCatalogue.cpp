@@ -6,6 +6,7 @@
 #include "HelpViewer.h"
 #include "SkButton.h"
 #include "SkCommand.h"
+#include "SkFlash.h"
 #include "SkForm.h"
 #include "SkMedia.h"
 #include "SkPanel.h"
@@ -164,6 +165,14 @@ Command OnMedia(std::function<void(TSkMedia&, const Call&)> operation)
     };
 }
 
+Command OnFlash(std::function<void(TSkFlash&, const Call&)> operation)
+{
+    return [operation](const Call& call) {
+        if (auto* flash = call.Find<TSkFlash>(Family::Flash))
+            operation(*flash, call);
+    };
+}
+
 void SetHelpId(const Call& call)
 {
     call.scene.HelpId = call.arg0;
@@ -193,6 +202,12 @@ const QHash<QString, Command>& Commands()
         {"media_pause", OnMedia([](TSkMedia& media, const Call&) { media.Pause(); })},
         {"media_stop", OnMedia([](TSkMedia& media, const Call&) { media.Stop(); })},
         {"media_play", OnMedia([](TSkMedia& media, const Call&) { media.Play(); })},
+        {"flash_load", OnFlash([](TSkFlash& flash, const Call& call) {
+             flash.OpenMovie(call.arg1);
+             flash.Play();
+         })},
+        {"flash_play", OnFlash([](TSkFlash& flash, const Call&) { flash.Play(); })},
+        {"flash_stop", OnFlash([](TSkFlash& flash, const Call&) { flash.Stop(); })},
         {"run", Run},
         {"visible", SetVisible},
         {"enabled", SetEnabled},

@@ -7,6 +7,7 @@
 #include "SkCheckBox.h"
 #include "SkComboBox.h"
 #include "SkEditBox.h"
+#include "SkFlash.h"
 #include "SkForm.h"
 #include "SkGif.h"
 #include "SkLabel.h"
@@ -113,14 +114,22 @@ ObjectFactory::Created ObjectFactory::NewControl(Family family, QWidget* parent)
         return {new TSkMedia(scene_.Form(), parent)};
     case Family::Gif:
         return {new TSkGif(parent)};
-    case Family::ParentPanel:
-    case Family::Flash: {
+    case Family::Flash:
+        return Flash(parent);
+    case Family::ParentPanel: {
         auto* container = new PlaceholderControl(FamilyTypeName(family), parent);
         return {container, container};
     }
     default:
         return {new PlaceholderControl(FamilyTypeName(family), parent)};
     }
+}
+
+ObjectFactory::Created ObjectFactory::Flash(QWidget* parent)
+{
+    auto* flash = new TSkFlash(parent);
+    flash->OnAction = [scene = &scene_](const RHelpAction& action) { scene->DispatchAction(action); };
+    return {flash, flash};
 }
 
 ObjectFactory::Created ObjectFactory::EditBox(QWidget* parent)

@@ -25,6 +25,7 @@ public:
 private:
     Created NewControl(Family family, QWidget* parent);
     Created EditBox(QWidget* parent);
+    Created Flash(QWidget* parent);
     // Hooks the control's click (or change) signal to the scene's click handling.
     template <typename Control, typename Signal>
     Created Clickable(Control* control, Signal signal);

@@ -9,6 +9,7 @@
 #include "SkButton.h"
 #include "SkCheckBox.h"
 #include "SkComboBox.h"
+#include "SkFlash.h"
 #include "SkGif.h"
 #include "SkLabel.h"
 #include "SkListBox.h"
@@ -261,6 +262,16 @@ const std::map<QString, Table>& Tables()
           {"skin", LinkingSkinRow()}}},
         {"scroll_box", {{"anchor", AnchorRow()}, {"skin", SkinRow()}}},
         {"pic", {{"anchor", AnchorRow()}, {"skin", SkinRow()}}},
+        {"flash",
+         {{"anchor", AnchorRow()},
+          {"track_bar", {[](TSkStract& scene, QObject* control, const QString& value) {
+               if (auto* flash = As<TSkFlash>(control))
+                   flash->BindTrackBar(qobject_cast<TSkTrackBar*>(scene.FindInFamily(value, Family::TrackBar)));
+           }}},
+          {"load", Typed<TSkFlash>([](TSkFlash* f, const QString& v) {
+               f->OpenMovie(ProgramPath(v));
+               f->Play();
+           })}}},
         {"gif", {{"anchor", AnchorRow()}, {"load", Typed<TSkGif>([](TSkGif* g, const QString& v) { g->LoadGif(v); })}}},
         {"media",
          {{"load", Typed<TSkMedia>([](TSkMedia* m, const QString& v) { m->LoadFile(ProgramFolder() + v); })},

@@ -1,5 +1,6 @@
 #include "CodePage.h"
 #include "TempCourse.h"
+#include "TinySwf.h"
 
 #include <QFile>
 #include <QProcess>
@@ -93,6 +94,27 @@ TEST_F(CourseToolTest, HelpAndUsageErrors)
     const Result damaged = RunTool({"list", course.filePath("missing.dat")});
     EXPECT_EQ(damaged.status, 1);
     EXPECT_TRUE(damaged.err.startsWith("course-tool: Cannot open file")) << damaged.err.toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CourseToolTest, SwfInfoAndRunDescribeAndPlayAMovie)
+{
+    course.writeFile("m.swf", TinySwf(4, "next", "see_flash"));
+    const Result info = RunTool({"swf-info", course.filePath("m.swf")});
+    ASSERT_EQ(info.status, 0) << info.err.toStdString();
+    EXPECT_TRUE(info.out.startsWith("version 6, stage 0x0 px, 12 frames a second, 4 frames\n")) << info.out.toStdString();
+    EXPECT_TRUE(info.out.contains("tag 1: 4\n"));
+    const Result run = RunTool({"swf-run", course.filePath("m.swf"), "--frames", "2"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, QByteArray("fscommand next see_flash\n"));
+
+    course.writeFile("bad.swf", "FWS\x06garbage");
+    const Result bad = RunTool({"swf-info", course.filePath("bad.swf")});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_TRUE(bad.err.startsWith("course-tool: "));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "CodePage.h"
 #include "PathUtils.h"
 #include "ResourceLoader.h"
+#include "SwfCommands.h"
 
 #include <QSet>
 #include <cstdio>
@@ -22,6 +23,9 @@ const char* const kUsage =
     "  list ARCHIVE            show the tree of an archive with stored and unpacked sizes\n"
     "  get COURSE_FOLDER NAME  write a course resource to standard output, as the player\n"
     "                          reads it: the loose file first, then the archive member\n"
+    "  swf-info FILE           show the header, tags, frames, labels and sprites of a movie\n"
+    "  swf-run FILE [--frames N]  play a movie without a window, printing its trace lines and\n"
+    "                          FSCommand calls\n"
     "\n"
     "'course-tool COMMAND --help' describes one command.\n";
 
@@ -179,6 +183,10 @@ int Run(const QStringList& arguments)
             return List(rest);
         if (command == "get")
             return Get(rest);
+        if (command == "swf-info")
+            return SwfCommands::Info(rest);
+        if (command == "swf-run")
+            return SwfCommands::Run(rest);
         if (command == "--help" || command == "-h")
             return Usage(kUsage, 0);
         if (!command.isEmpty())

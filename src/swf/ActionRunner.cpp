@@ -14,6 +14,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <cmath>
+#include <limits>
 
 namespace swf {
 
@@ -36,14 +37,15 @@ bool sameText(const QString& a, const char* b)
 
 } // namespace
 
-ActionRunner::ActionRunner(Avm& avm, ExecContext& context)
-    : m_avm(avm), m_context(context)
+ActionRunner::ActionRunner(Avm& avm, ExecContext& context, std::vector<Value>* sharedStack)
+    : m_avm(avm), m_context(context), m_stack(sharedStack ? *sharedStack : m_ownStack)
 {
 }
 
 Value ActionRunner::run(const QByteArray& code)
 {
     m_code = code;
+    m_onClip = &m_stack != &m_ownStack && m_context.originalTimeline && m_context.originalTimeline->asClip();
     execute(0, m_code.size());
     return m_returnValue;
 }
@@ -56,6 +58,8 @@ qsizetype ActionRunner::execute(qsizetype start, qsizetype end)
     qsizetype pc = start;
     while (!m_finished && pc >= start && pc < end) {
         m_avm.countInstruction();
+        if (m_onClip && !m_context.originalTimeline->asClip())
+            break;
         ByteReader head(m_code.constData() + pc, m_code.size() - pc);
         const int op = head.u8();
         if (op == 0) {
@@ -108,7 +112,7 @@ bool ActionRunner::stepStackAndValues(int op)
     case 0x2A: throw ScriptThrow(pop());                                      // Throw
     case 0x34: push(m_avm.elapsedMs()); return true;                        // GetTime
     case 0x30: {                                                              // RandomNumber
-        const int max = static_cast<int>(popNumber());
+        const qint32 max = toInt32(pop());
         push(max > 0 ? QRandomGenerator::global()->bounded(max) : 0);
         return true;
     }
@@ -178,10 +182,10 @@ bool ActionRunner::stepStrings(int op)
     case 0x21: { const QString b = popString(); push(popString() + b); return true; }        // StringAdd
     case 0x14: case 0x31: push(static_cast<int>(popString().size())); return true;         // StringLength
     case 0x15: case 0x35: {                                                                   // StringExtract
-        const int count = static_cast<int>(popNumber());
-        const int index = static_cast<int>(popNumber());
+        const qint64 count = toInt32(pop());
+        const qint64 index = toInt32(pop());
         const QString text = popString();
-        const int from = std::max(index - 1, 0);
+        const qint64 from = std::min<qint64>(std::max<qint64>(index - 1, 0), text.size());
         push(count < 0 ? text.mid(from) : text.mid(from, count));
         return true;
     }
@@ -191,7 +195,7 @@ bool ActionRunner::stepStrings(int op)
         return true;
     }
     case 0x33: case 0x37:                                                                     // AsciiToChar
-        push(QString(QChar(static_cast<char16_t>(static_cast<int>(popNumber()) & 0xffff))));
+        push(QString(QChar(static_cast<char16_t>(toInt32(pop()) & 0xffff))));
         return true;
     }
     return false;
@@ -224,7 +228,7 @@ bool ActionRunner::stepObjects(int op)
     case 0x55: enumerate(pop()); return true;                                                             // Enumerate2
     case 0x54: { const Value c = pop(); push(instanceOf(pop(), c)); return true; }                         // InstanceOf
     case 0x2B: { const Value o = pop(); const Value c = pop(); push(instanceOf(o, c) ? o : Value::null()); return true; }
-    case 0x2C: { pop(); const int n = static_cast<int>(popNumber()); for (int i = 0; i < n; ++i) pop(); return true; }
+    case 0x2C: { pop(); const qint32 n = toInt32(pop()); for (qint32 i = 0; i < n && !m_stack.empty(); ++i) pop(); return true; }
     case 0x69: extends(); return true;
     case 0x45: {                                                                                          // TargetPath
         MovieClip* clip = targetOf(pop());
@@ -270,7 +274,12 @@ qsizetype ActionRunner::stepWithPayload(int op, ByteReader& payload, qsizetype n
     MovieClip* clip = timelineClip();
     const int version = m_avm.version();
     switch (op) {
-    case 0x81: { const int frame = payload.u16(); if (clip) clip->gotoFrame(frame + 1, false); break; }   // GotoFrame
+    case 0x81: {                                                                                         // GotoFrame
+        const int frame = payload.u16() + 1;
+        if (clip && frame <= clip->totalFrames())   // unlike the method, the action ignores frames past the end
+            clip->gotoFrame(frame, false);
+        break;
+    }
     case 0x83: {                                                                                         // GetURL
         const QString url = decodeText(payload.cString(), version);
         getUrl(url, decodeText(payload.cString(), version));
@@ -290,8 +299,14 @@ qsizetype ActionRunner::stepWithPayload(int op, ByteReader& payload, qsizetype n
             m_context.constants.push_back(decodeText(payload.cString(), version));
         break;
     }
-    case 0x8A: payload.u16(); payload.u8(); break;   // WaitForFrame: every frame is loaded
-    case 0x8D: pop(); break;                         // WaitForFrame2
+    case 0x8A: {                                                                                         // WaitForFrame
+        const int frame = payload.u16();
+        return waitForFrame(frame, payload.u8(), next);
+    }
+    case 0x8D: {                                                                                         // WaitForFrame2
+        const qint32 frame = static_cast<qint32>(static_cast<quint32>(toInt32(pop())) - 1u);
+        return waitForFrame(frame, payload.u8(), next);
+    }
     case 0x8B: setTarget(Value(decodeText(payload.cString(), version))); break;                         // SetTarget
     case 0x8C: if (clip) clip->gotoLabel(decodeText(payload.cString(), version), false); break;         // GoToLabel
     case 0x8E: return defineFunction(payload, next, true);
@@ -314,6 +329,23 @@ qsizetype ActionRunner::stepWithPayload(int op, ByteReader& payload, qsizetype n
         gotoFrameExpression(pop(), flags & 0x01, bias);
         break;
     }
+    }
+    return next;
+}
+
+// The whole file is loaded at once, so every frame index a timeline can have counts as loaded
+// (up to the format's 16000); later ones skip the next skipCount actions.
+qsizetype ActionRunner::waitForFrame(qint32 frameIndex, int skipCount, qsizetype next)
+{
+    constexpr qint32 kLastFrameIndex = 16000;
+    if (frameIndex <= kLastFrameIndex)
+        return next;
+    for (int i = 0; i < skipCount && next < m_code.size(); ++i) {
+        ByteReader head(m_code.constData() + next, m_code.size() - next);
+        const int op = head.u8();
+        if (op >= 0x80)
+            head.skip(head.u16());
+        next += head.position();
     }
     return next;
 }
@@ -368,10 +400,7 @@ QString ActionRunner::toString(const Value& value)
 
 qint32 ActionRunner::toInt32(const Value& value)
 {
-    const double n = toNumber(value);
-    if (!std::isfinite(n))
-        return 0;
-    return static_cast<qint32>(static_cast<quint32>(static_cast<qint64>(std::fmod(std::trunc(n), 4294967296.0))));
+    return m_avm.toInt32(value);
 }
 
 void ActionRunner::pushValues(ByteReader& payload)
@@ -655,7 +684,7 @@ void ActionRunner::gotoFrameExpression(const Value& frame, bool play, int bias)
     MovieClip* clip = timelineClip();
     if (frame.isNumber() || frame.type() == Value::Type::Boolean) {
         if (clip)
-            clip->gotoFrame(static_cast<int>(toNumber(frame)) + bias, play);
+            clip->gotoFrame(qint64(toInt32(frame)) + bias, play);
         return;
     }
     const QString text = toString(frame);
@@ -718,6 +747,7 @@ void ActionRunner::callFunction()
     const QString name = popString();
     const std::vector<Value> args = popArgs();
     const Value function = getVariable(name);
+    m_avm.setRunningTimeline(m_context.timeline);
     push(m_avm.call(function, m_context.timeline ? Value(m_context.timeline) : Value(), args));
 }
 
@@ -727,6 +757,7 @@ void ActionRunner::callMethod()
     const Value target = pop();
     const std::vector<Value> args = popArgs();
     const QString name = nameValue.isUndefined() ? QString() : toString(nameValue);
+    m_avm.setRunningTimeline(m_context.timeline);
     if (name.isEmpty()) {
         push(m_avm.call(target, Value(), args));
         return;
@@ -788,31 +819,27 @@ bool ActionRunner::instanceOf(const Value& value, const Value& constructor)
 
 void ActionRunner::cloneSprite()
 {
-    const double depth = popNumber();
+    const qint64 depth = qint64(toInt32(pop())) + MovieClip::kDepthOffset;
     const QString name = popString();
     MovieClip* source = targetOf(pop());
-    if (source && std::isfinite(depth))
-        source->duplicate(name, static_cast<int>(depth) + MovieClip::kDepthOffset);
+    if (source && depth <= std::numeric_limits<int>::max())
+        source->duplicate(name, static_cast<int>(depth));
 }
 
 void ActionRunner::getProperty()
 {
-    const double index = popNumber();
+    const qint32 index = toInt32(pop());
     MovieClip* clip = targetOf(pop());
-    if (!clip || !std::isfinite(index)) {
-        push(Value());
-        return;
-    }
-    push(getClipProperty(*clip, static_cast<int>(index)));
+    push(clip ? getClipProperty(*clip, index) : Value());
 }
 
 void ActionRunner::setProperty()
 {
     const Value value = pop();
-    const double index = popNumber();
+    const qint32 index = toInt32(pop());
     MovieClip* clip = targetOf(pop());
-    if (clip && std::isfinite(index))
-        setClipProperty(*clip, static_cast<int>(index), value, m_avm);
+    if (clip)
+        setClipProperty(*clip, index, value, m_avm);
 }
 
 Value ActionRunner::add2(const Value& a, const Value& b)

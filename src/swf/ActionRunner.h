@@ -17,7 +17,8 @@ class Object;
 // its own. Unknown actions are skipped by their length; reads past the code end the block.
 class ActionRunner {
 public:
-    ActionRunner(Avm& avm, ExecContext& context);
+    // Scripts of frames and events share the runtime's stack; function bodies get their own.
+    ActionRunner(Avm& avm, ExecContext& context, std::vector<Value>* sharedStack = nullptr);
 
     Value run(const QByteArray& code);
 
@@ -30,6 +31,7 @@ private:
     bool stepObjects(int op);
     bool stepTimeline(int op);
     qsizetype stepWithPayload(int op, ByteReader& payload, qsizetype next);
+    qsizetype waitForFrame(qint32 frameIndex, int skipCount, qsizetype next);
 
     // Stack.
     Value pop();
@@ -82,7 +84,9 @@ private:
     Avm& m_avm;
     ExecContext& m_context;
     QByteArray m_code;
-    std::vector<Value> m_stack;
+    std::vector<Value> m_ownStack;
+    std::vector<Value>& m_stack;
+    bool m_onClip = false;   // a frame script ends when its clip is removed
     static constexpr int kMaxBlockDepth = 64;   // With and Try blocks inside each other
     int m_blockDepth = 0;
     bool m_finished = false;

@@ -160,6 +160,14 @@ QString Avm::toString(const Value& value)
     return object->asFunction() ? QStringLiteral("[type Function]") : QStringLiteral("[type Object]");
 }
 
+qint32 Avm::toInt32(const Value& value)
+{
+    const double n = toNumber(value);
+    if (!std::isfinite(n))
+        return 0;
+    return static_cast<qint32>(static_cast<quint32>(static_cast<qint64>(std::fmod(std::trunc(n), 4294967296.0))));
+}
+
 bool Avm::toBoolean(const Value& value)
 {
     switch (value.type()) {
@@ -279,7 +287,11 @@ Value Avm::callScript(FunctionObject* function, const Value& self, const std::ve
     const ScriptFunction& script = *function->script();
     ExecContext context;
     context.timeline = script.timeline;
-    context.originalTimeline = script.timeline;
+    if (m_version < 6)   // no closures: the function runs on the clip it is called on, else the caller's
+        context.timeline = self.object() && self.object()->asClip() ? self.object() : m_runningTimeline;
+    if (!context.timeline)
+        context.timeline = script.timeline;
+    context.originalTimeline = context.timeline;
     context.thisValue = self;
     context.constants = script.constants;
     if (m_version >= 6)
@@ -382,7 +394,7 @@ void Avm::runScript(Object* timeline, const QByteArray& code)
     context.thisValue = Value(timeline);
     m_budget = kInstructionBudget;
     try {
-        ActionRunner runner(*this, context);
+        ActionRunner runner(*this, context, &m_stack);
         runner.run(code);
     } catch (const SwfError& error) {
         reportError(error.text());

@@ -63,6 +63,7 @@ public:
     double toNumber(const Value& value);
     QString toString(const Value& value);
     bool toBoolean(const Value& value);
+    qint32 toInt32(const Value& value);   // wraps at 32 bits; NaN and infinities give 0
     Value toPrimitive(const Value& value);
     QString typeOf(const Value& value);
     double parseNumber(const QString& text) const;
@@ -85,6 +86,9 @@ public:
     void runQueue();
     void runScript(Object* timeline, const QByteArray& code);
     void countInstruction();
+    // The timeline of the innermost running script; version 5 functions run on their caller's.
+    Object* runningTimeline() const { return m_runningTimeline; }
+    void setRunningTimeline(Object* timeline) { m_runningTimeline = timeline; }
 
     // Host callbacks.
     std::function<void(const QString&)> onTrace;
@@ -118,6 +122,8 @@ private:
     std::map<quint64, MovieClip*> m_clips;
     quint64 m_nextSerial = 0;
     std::deque<QueuedScript> m_queue;
+    std::vector<Value> m_stack;
+    Object* m_runningTimeline = nullptr;
     QSet<const char*> m_initDone;
     long m_budget = kInstructionBudget;
     int m_instanceCounter = 0;

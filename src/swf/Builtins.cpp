@@ -125,7 +125,7 @@ void installString(Avm& avm)
     method(proto, "toString", avm, [](Avm& a, const Value& self, const Args&) { return Value(a.toString(self)); });
     method(proto, "valueOf", avm, [](Avm& a, const Value& self, const Args&) { return Value(a.toString(self)); });
     method(proto, "charAt", avm, [](Avm& a, const Value& self, const Args& args) {
-        return Value(a.toString(self).mid(static_cast<qsizetype>(a.toNumber(arg(args, 0))), 1));
+        return Value(a.toString(self).mid(std::max(0, a.toInt32(arg(args, 0))), 1));
     });
     method(proto, "charCodeAt", avm, [](Avm& a, const Value& self, const Args& args) {
         const QString text = a.toString(self);
@@ -139,10 +139,10 @@ void installString(Avm& avm)
     });
     method(proto, "substr", avm, [](Avm& a, const Value& self, const Args& args) {
         const QString text = a.toString(self);
-        qsizetype from = static_cast<qsizetype>(a.toNumber(arg(args, 0)));
+        qsizetype from = a.toInt32(arg(args, 0));
         if (from < 0)
             from = std::max<qsizetype>(0, text.size() + from);
-        const qsizetype count = arg(args, 1).isUndefined() ? -1 : static_cast<qsizetype>(a.toNumber(args[1]));
+        const qsizetype count = arg(args, 1).isUndefined() ? -1 : a.toInt32(args[1]);
         return Value(text.mid(from, count));
     });
     method(proto, "toUpperCase", avm, [](Avm& a, const Value& self, const Args&) { return Value(a.toString(self).toUpper()); });
@@ -196,7 +196,7 @@ void installGlobals(Avm& avm)
     });
     method(global, "parseInt", avm, [](Avm& a, const Value&, const Args& args) {
         QString text = a.toString(arg(args, 0)).trimmed();
-        int radix = arg(args, 1).isUndefined() ? 10 : static_cast<int>(a.toNumber(args[1]));
+        int radix = arg(args, 1).isUndefined() ? 10 : a.toInt32(args[1]);
         const bool negative = text.startsWith(QLatin1Char('-'));
         if (negative || text.startsWith(QLatin1Char('+')))
             text = text.mid(1);

@@ -63,13 +63,14 @@ int MovieClip::totalFrames() const
     return m_timeline ? m_timeline->frameCount() : 1;
 }
 
-// Frames past the end are not loaded, so going there does nothing.
-void MovieClip::gotoFrame(int frame, bool play)
+void MovieClip::gotoFrame(qint64 frame, bool play)
 {
     m_playing = play;
-    frame = std::max(frame, 1);
-    if (frame != m_currentFrame && frame <= totalFrames() && m_timeline)
-        showFrame(frame);
+    if (frame < 1 || !m_timeline)
+        return;
+    const int target = static_cast<int>(std::min<qint64>(frame, m_timeline->loadedFrames()));
+    if (target != m_currentFrame)
+        showFrame(target);
 }
 
 bool MovieClip::gotoLabel(const QString& label, bool play)
@@ -91,7 +92,7 @@ std::optional<int> MovieClip::frameNumber(const QString& numberOrLabel) const
     bool numeric = false;
     const int number = numberOrLabel.toInt(&numeric);
     if (numeric)
-        return number >= 1 && number <= totalFrames() ? std::optional<int>(number) : std::nullopt;
+        return number >= 1 && number <= (m_timeline ? m_timeline->loadedFrames() : 1) ? std::optional<int>(number) : std::nullopt;
     return m_timeline ? m_timeline->frameOfLabel(numberOrLabel) : std::nullopt;
 }
 
@@ -170,7 +171,7 @@ std::map<int, MovieClip::Placement> MovieClip::currentPlacements()
     return placements;
 }
 
-void MovieClip::applyCommands(std::map<int, Placement>& placements, int frame) const
+void MovieClip::applyCommands(std::map<int, Placement>& placements, int frame)
 {
     for (const DisplayCommand& command : m_timeline->frame(frame).commands) {
         if (const auto* remove = std::get_if<RemoveObject>(&command)) {
@@ -184,8 +185,10 @@ void MovieClip::applyCommands(std::map<int, Placement>& placements, int frame) c
                 placements.emplace(place.depth, Placement{place, nullptr, frame});
             continue;
         }
-        if (!place.move)
+        if (!place.move) {
+            m_avm.trace(QStringLiteral("Warning: Failed to place object at depth %1.").arg(place.depth));
             continue;   // the depth is taken: a plain place is ignored
+        }
         PlaceObject& target = it->second.place;
         if (place.characterId && place.characterId != target.characterId) {
             it->second.existing = nullptr;   // a move with a new character replaces the instance
@@ -232,7 +235,8 @@ MovieClip* MovieClip::create(const PlaceObject& place)
     auto clip = std::make_unique<MovieClip>(m_avm, this, id, character->timeline.get());
     clip->m_depth = place.depth;
     clip->m_fromTimeline = true;
-    clip->m_name = m_avm.nextInstanceName();
+    if (!place.name)
+        clip->m_name = m_avm.nextInstanceName();
     clip->m_clipActions = place.clipActions;
     clip->applyPlacement(place);
     MovieClip* raw = clip.get();

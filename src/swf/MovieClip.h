@@ -57,7 +57,8 @@ public:
     bool isPlaying() const { return m_playing; }
     void play() { m_playing = true; }
     void stop() { m_playing = false; }
-    void gotoFrame(int frame, bool play);
+    // Frame 0 and below is ignored; frames past the loaded ones go to the last loaded one.
+    void gotoFrame(qint64 frame, bool play);
     bool gotoLabel(const QString& label, bool play);
     void nextFrame();
     std::optional<int> frameNumber(const QString& numberOrLabel) const;
@@ -83,7 +84,7 @@ private:
 
     void showFrame(int target);
     std::map<int, Placement> currentPlacements();
-    void applyCommands(std::map<int, Placement>& placements, int frame) const;
+    void applyCommands(std::map<int, Placement>& placements, int frame);
     std::vector<std::pair<MovieClip*, int>> reconcile(std::map<int, Placement>& placements);
     MovieClip* create(const PlaceObject& place);
     void applyPlacement(const PlaceObject& place);

@@ -6,6 +6,7 @@
 #include "MovieDefinition.h"
 
 #include <cmath>
+#include <limits>
 
 namespace swf {
 
@@ -36,20 +37,33 @@ void gotoFrame(Avm& avm, MovieClip& clip, const Value& frame, bool play)
             clip.gotoFrame(*number, play);
         return;
     }
+    // The frame number wraps to 32 bits and counts from 0 the way the Flash Player does it, so
+    // 0 and negative numbers are ignored while -2^31 means "past the end".
     const double number = avm.toNumber(frame);
-    if (std::isfinite(number))
-        clip.gotoFrame(static_cast<int>(number), play);
+    const double wrapped = std::isfinite(number) ? std::fmod(std::trunc(number), 4294967296.0) : 0;
+    const quint32 bits = static_cast<quint32>(static_cast<qint64>(wrapped));
+    const qint32 index = static_cast<qint32>(bits - 1u);
+    if (index >= 0)
+        clip.gotoFrame(qint64(index) + 1, play);
 }
 
 int scriptDepth(const Value& depth, Avm& avm)
 {
-    const double number = avm.toNumber(depth);
-    return (std::isfinite(number) ? static_cast<int>(number) : 0) + MovieClip::kDepthOffset;
+    const qint64 fileDepth = qint64(avm.toInt32(depth)) + MovieClip::kDepthOffset;
+    return static_cast<int>(std::min<qint64>(fileDepth, std::numeric_limits<int>::max()));
 }
 
-Value objectOf(MovieClip* clip)
+// A new clip gets the properties of the optional initialisation object before its first frame
+// runs its actions.
+Value objectOf(MovieClip* clip, const Value& init = Value())
 {
-    return clip ? Value(clip->object()) : Value();
+    if (!clip)
+        return Value();
+    if (Object* source = init.object()) {
+        for (const QString& name : source->enumerableNames())
+            clip->object()->setOwn(name, source->getOwn(name, true).value_or(Value()), true);
+    }
+    return Value(clip->object());
 }
 
 void installTimelineMethods(Avm& avm)
@@ -88,13 +102,13 @@ void installCreationMethods(Avm& avm)
         const auto id = a.movie().exported(a.toString(arg(args, 0)));
         if (!id)
             return Value();
-        return objectOf(clip.attach(*id, a.toString(arg(args, 1)), scriptDepth(arg(args, 2), a)));
+        return objectOf(clip.attach(*id, a.toString(arg(args, 1)), scriptDepth(arg(args, 2), a)), arg(args, 3));
     });
     clipMethod(avm, "createEmptyMovieClip", [](Avm& a, MovieClip& clip, const Args& args) {
         return objectOf(clip.attach(0, a.toString(arg(args, 0)), scriptDepth(arg(args, 1), a)));
     });
     clipMethod(avm, "duplicateMovieClip", [](Avm& a, MovieClip& clip, const Args& args) {
-        return objectOf(clip.duplicate(a.toString(arg(args, 0)), scriptDepth(arg(args, 1), a)));
+        return objectOf(clip.duplicate(a.toString(arg(args, 0)), scriptDepth(arg(args, 1), a)), arg(args, 2));
     });
     clipMethod(avm, "removeMovieClip", [](Avm&, MovieClip& clip, const Args&) {
         if (clip.parent() && clip.depth() >= MovieClip::kDepthOffset)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <variant>
@@ -30,6 +31,8 @@ public:
     explicit Timeline(int declaredFrames);
 
     int frameCount() const { return static_cast<int>(m_frames.size()); }
+    // Frames ended by a ShowFrame; a goto past them stops at the last one.
+    int loadedFrames() const { return std::max(1, std::min(m_shown, frameCount())); }
     const Frame& frame(int number) const;   // 1-based
     std::optional<int> frameOfLabel(const QString& label) const;   // labels ignore the case of A-Z
 

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace swf {
@@ -187,6 +188,10 @@ void installMath(Avm& avm)
 void installGlobals(Avm& avm)
 {
     Object* global = avm.global();
+    if (avm.version() >= 5) {   // version 4 movies read these names as plain, unset variables
+        global->setHidden(QStringLiteral("NaN"), Value(std::nan("")));
+        global->setHidden(QStringLiteral("Infinity"), Value(std::numeric_limits<double>::infinity()));
+    }
     method(global, "isNaN", avm, [](Avm& a, const Value&, const Args& args) { return Value(std::isnan(a.toNumber(arg(args, 0)))); });
     method(global, "isFinite", avm, [](Avm& a, const Value&, const Args& args) { return Value(std::isfinite(a.toNumber(arg(args, 0)))); });
     method(global, "parseFloat", avm, [](Avm& a, const Value&, const Args& args) {

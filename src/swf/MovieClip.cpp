@@ -127,7 +127,7 @@ void MovieClip::enterFirstFrame()
 }
 
 // Going forward applies the frames in between to the present display list; going backward
-// rebuilds it from frame 1, keeping instances whose depth and character are unchanged.
+// rebuilds it from frame 1, keeping instances made by the same PlaceObject as before.
 // Clips placed by frames passed over show their first frame before this frame's actions run;
 // clips placed by this frame show theirs after.
 void MovieClip::showFrame(int target)
@@ -139,7 +139,8 @@ void MovieClip::showFrame(int target)
     if (rewinding) {
         for (auto& [depth, placement] : placements) {
             MovieClip* present = childAtDepth(depth);
-            if (present && present->m_fromTimeline && placement.place.characterId == present->m_characterId)
+            if (present && present->m_fromTimeline && placement.place.characterId == present->m_characterId
+                && present->m_placedOnFrame == placement.frame)
                 placement.existing = present;
         }
     }
@@ -219,8 +220,10 @@ std::vector<std::pair<MovieClip*, int>> MovieClip::reconcile(std::map<int, Place
         if (placement.existing) {
             placement.existing->applyPlacement(placement.place);
         } else if (!childAtDepth(depth)) {
-            if (MovieClip* clip = create(placement.place))
+            if (MovieClip* clip = create(placement.place)) {
+                clip->m_placedOnFrame = placement.frame;
                 fresh.emplace_back(clip, placement.frame);
+            }
         }
     }
     return fresh;

@@ -105,6 +105,7 @@ private:
     int m_ratio = 0;
     std::vector<ClipAction> m_clipActions;
     bool m_fromTimeline = false;
+    int m_placedOnFrame = 0;   // frame of the parent whose PlaceObject made this instance
     int m_currentFrame = 0;
     bool m_playing = true;
     std::map<int, std::unique_ptr<MovieClip>> m_children;

@@ -166,7 +166,7 @@ void installMath(Avm& avm)
         {"sin", std::sin}, {"cos", std::cos}, {"tan", std::tan}, {"atan", std::atan},
         {"exp", std::exp}, {"log", std::log}, {"round", [](double x) { return std::floor(x + 0.5); }}};
     for (const auto& [name, function] : unary) {
-        method(math, name, avm, [function](Avm& a, const Value&, const Args& args) {
+        method(math, name, avm, [function = function](Avm& a, const Value&, const Args& args) {
             return Value(function(a.toNumber(arg(args, 0))));
         });
     }
@@ -176,7 +176,7 @@ void installMath(Avm& avm)
         {"max", [](double x, double y) { return std::isnan(x) || std::isnan(y) ? std::nan("") : std::max(x, y); }},
         {"pow", std::pow}, {"atan2", std::atan2}};
     for (const auto& [name, function] : binary) {
-        method(math, name, avm, [function](Avm& a, const Value&, const Args& args) {
+        method(math, name, avm, [function = function](Avm& a, const Value&, const Args& args) {
             return Value(function(a.toNumber(arg(args, 0)), a.toNumber(arg(args, 1))));
         });
     }

@@ -14,6 +14,7 @@ class ByteReader {
 public:
     ByteReader(const char* data, qsizetype size);
     explicit ByteReader(const QByteArray& bytes);
+    ByteReader(QByteArray&&) = delete;  // reads in place: the bytes must outlive the reader
 
     quint8 u8();
     quint16 u16();

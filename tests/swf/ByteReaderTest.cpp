@@ -19,7 +19,8 @@ TEST(ByteReader, ReadsLittleEndianAndSignedBitFields)
 
 TEST(ByteReader, BytecodeDoublesStoreTheHighHalfFirst)
 {
-    ByteReader in(QByteArray::fromHex("0000f83f00000000"));   // 1.5 = 0x3ff8000000000000
+    const QByteArray bytes = QByteArray::fromHex("0000f83f00000000");   // 1.5 = 0x3ff8000000000000
+    ByteReader in(bytes);  // the reader reads the bytes in place
     EXPECT_DOUBLE_EQ(in.f64Swapped(), 1.5);
 }
 

@@ -4,7 +4,7 @@
 #include "AppError.h"
 #include "CursorTable.h"
 #include "DragHook.h"
-#include "FontSpec.h"
+#include "FontKey.h"
 #include "Family.h"
 #include "NumberText.h"
 #include "PathUtils.h"

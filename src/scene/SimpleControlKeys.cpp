@@ -1,9 +1,9 @@
 #include "SimpleControlKeys.h"
 
 #include "ActionBearing.h"
-#include "AnchorSpec.h"
+#include "AnchorKey.h"
 #include "ControlGeometry.h"
-#include "FontSpec.h"
+#include "FontKey.h"
 #include "NumberText.h"
 #include "PathUtils.h"
 #include "SkButton.h"

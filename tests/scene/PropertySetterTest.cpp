@@ -2,7 +2,7 @@
 #include "CodePage.h"
 #include "ControlGeometry.h"
 #include "CursorTable.h"
-#include "FontSpec.h"
+#include "FontKey.h"
 #include "ScopedScriptedUi.h"
 #include "SkForm.h"
 #include "SkStract.h"
@@ -194,7 +194,7 @@ TEST_F(PropertySetterTest, HideCaptionTreatsUnknownWordsAsTrue)
 TEST(FontSpec, ChangesOnlyWhatItNames)
 {
     struct Case {
-        const char* spec;
+        const char* text;
         const char* family;
         int points;
         QColor color;
@@ -212,13 +212,13 @@ TEST(FontSpec, ChangesOnlyWhatItNames)
         QFont font("Base", 9);
         font.setUnderline(true);
         QColor color(1, 2, 3);
-        ParseFontSpec(font, color, c.spec);
-        EXPECT_EQ(font.family(), c.family) << c.spec;
-        EXPECT_EQ(font.pointSize(), c.points) << c.spec;
-        EXPECT_EQ(color, c.color) << c.spec;
-        EXPECT_EQ(font.bold(), c.bold) << c.spec;
-        EXPECT_EQ(font.italic(), c.italic) << c.spec;
-        EXPECT_EQ(font.underline(), c.underline) << c.spec;
+        ParseFontSpec(font, color, c.text);
+        EXPECT_EQ(font.family(), c.family) << c.text;
+        EXPECT_EQ(font.pointSize(), c.points) << c.text;
+        EXPECT_EQ(color, c.color) << c.text;
+        EXPECT_EQ(font.bold(), c.bold) << c.text;
+        EXPECT_EQ(font.italic(), c.italic) << c.text;
+        EXPECT_EQ(font.underline(), c.underline) << c.text;
     }
 }
 

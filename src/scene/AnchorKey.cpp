@@ -1,4 +1,4 @@
-#include "AnchorSpec.h"
+#include "AnchorKey.h"
 
 #include "ControlGeometry.h"
 #include "NumberText.h"
@@ -14,10 +14,10 @@ using Anchor = ControlGeometry::Anchor;
 
 // The four fields: the text before each of the first three spaces, then the text before the
 // fourth space (or all that is left).
-std::array<QString, 4> Fields(const QString& spec)
+std::array<QString, 4> Fields(const QString& value)
 {
     std::array<QString, 4> fields;
-    QString rest = spec;
+    QString rest = value;
     for (QString& field : fields) {
         const qsizetype space = rest.indexOf(u' ');
         field = space < 0 ? rest : rest.left(space);
@@ -50,9 +50,9 @@ Span Place(std::optional<int> nearEdge, std::optional<int> farEdge, int parentLe
 
 }  // namespace
 
-void ApplyAnchor(QWidget* control, const QString& spec)
+void ApplyAnchor(QWidget* control, const QString& value)
 {
-    const auto fields = Fields(spec);
+    const auto fields = Fields(value);
     const std::optional<int> left = Edge(fields[0]);
     const std::optional<int> top = Edge(fields[1]);
     const std::optional<int> right = Edge(fields[2]);

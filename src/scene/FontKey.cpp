@@ -1,4 +1,4 @@
-#include "FontSpec.h"
+#include "FontKey.h"
 
 #include "NumberText.h"
 #include "TextUtils.h"
@@ -6,9 +6,9 @@
 
 #include <QWidget>
 
-void ParseFontSpec(QFont& font, QColor& color, const QString& spec)
+void ParseFontSpec(QFont& font, QColor& color, const QString& value)
 {
-    QString rest = spec;
+    QString rest = value;
     const QString name = SplitHead(rest, QStringLiteral("*"));
     const QString size = SplitHead(rest, QStringLiteral("*"));
     const QString colour = SplitHead(rest, QStringLiteral("*"));
@@ -33,11 +33,11 @@ void ParseFontSpec(QFont& font, QColor& color, const QString& spec)
     font.setStrikeOut(false);
 }
 
-void ApplyFontSpec(QWidget* control, const QString& spec)
+void ApplyFontSpec(QWidget* control, const QString& value)
 {
     QFont font = control->font();
     QColor color = control->palette().color(QPalette::WindowText);
-    ParseFontSpec(font, color, spec);
+    ParseFontSpec(font, color, value);
     control->setFont(font);
     QPalette palette = control->palette();
     for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
